@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace zoot {
+
+class Platform;
+
+// The three facts read from a cartridge header. Each probe reads the image
+// afresh and closes it before it returns; a file that cannot be read, or that
+// ends before the probe has its answer, raises ZootError.
+
+// The title area 0x134-0x143: its 16 bytes as Latin-1 characters, leaving out
+// 0x00 and 0x80 anywhere and 0xC0 in the last position (the colour flag).
+QString TitleProbe(const Platform &platform, const QString &path);
+
+// "CGB" or "NoCGB", from the colour flag at 0x143.
+QString ColourProbe(const Platform &platform, const QString &path);
+
+// "GB", "SGB" or the flag byte at 0x146 as a one-character string.
+QString SuperProbe(const Platform &platform, const QString &path);
+
+// Bytes a title read needs: the file must hold at least this many.
+inline constexpr qint64 kTitleEnd = 0x144;
+
+} // namespace zoot

@@ -1,0 +1,28 @@
+#include "launch/ShortName.h"
+
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace zoot {
+
+QString quotedForCommandLine(const QString &path)
+{
+    const bool needsQuotes = std::any_of(path.begin(), path.end(), [](QChar c) { return c.isSpace() || c == u'"'; });
+    if (!needsQuotes)
+        return path;
+    QString quoted = path;
+    quoted.replace(u'"', QStringLiteral("\"\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString ShortName(Platform &platform, const QString &path)
+{
+    if (path.isEmpty() || !platform.pathExists(path)) {
+        platform.messageBox(nullptr, kShortNameMessage);
+        return {};
+    }
+    return quotedForCommandLine(path);
+}
+
+} // namespace zoot

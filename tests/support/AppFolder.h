@@ -1,0 +1,36 @@
+#pragma once
+
+#include "tools/Cartridge.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace zoot::test {
+
+// A temporary application folder with a Roms folder inside, and helpers to
+// put images, pictures and other files in it.
+class AppFolder {
+public:
+    AppFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString romsPath() const { return m_dir.filePath(QStringLiteral("Roms")); }
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("config/ZOOTfront.conf")); }
+
+    // Writes Roms/<name>; returns its full path.
+    QString addImage(const QString &name, const QByteArray &title, std::optional<quint8> cgb = std::nullopt,
+                     quint8 sgb = 0x00);
+    QString addRaw(const QString &relativePath, const QByteArray &bytes);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A header image built from raw bytes at given offsets, zero elsewhere.
+QByteArray headerBytes(qint64 size, std::initializer_list<std::pair<int, QByteArray>> patches);
+
+// Number of file descriptors this process holds open.
+int openDescriptorCount();
+
+} // namespace zoot::test

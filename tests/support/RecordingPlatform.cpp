@@ -1,0 +1,28 @@
+#include "tests/support/RecordingPlatform.h"
+
+namespace zoot::test {
+
+RecordingPlatform::RecordingPlatform(const QString &applicationFolder, const QString &settingsFile)
+    : QtPlatform(applicationFolder, settingsFile)
+{
+}
+
+std::optional<QString> RecordingPlatform::startProcess(const QString &program, const QStringList &arguments,
+                                                       const QString &workingFolder)
+{
+    starts.append({program, arguments, workingFolder});
+    return startFailure;
+}
+
+void RecordingPlatform::shellOpen(QWidget *owner, const QString &operation, const QString &target,
+                                  const QString &parameters, const QString &directory, int showCommand)
+{
+    opens.append({owner, operation, target, parameters, directory, showCommand});
+}
+
+void RecordingPlatform::messageBox(QWidget *, const QString &text)
+{
+    messages.append(text);
+}
+
+} // namespace zoot::test

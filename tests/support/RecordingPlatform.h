@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace zoot::test {
+
+// The real platform for files and settings (in a settings file the test
+// chooses), recording instead of acting for everything a test must not do:
+// message boxes, process starts and opening documents.
+class RecordingPlatform : public QtPlatform {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+    };
+    struct ShellOpen {
+        QWidget *owner;
+        QString operation;
+        QString target;
+        QString parameters;
+        QString directory;
+        int showCommand;
+    };
+
+    RecordingPlatform(const QString &applicationFolder, const QString &settingsFile);
+
+    std::optional<QString> startProcess(const QString &program, const QStringList &arguments,
+                                        const QString &workingFolder) override;
+    void shellOpen(QWidget *owner, const QString &operation, const QString &target, const QString &parameters,
+                   const QString &directory, int showCommand) override;
+    void messageBox(QWidget *owner, const QString &text) override;
+
+    QStringList messages;
+    QList<Start> starts;
+    QList<ShellOpen> opens;
+    // When set, process starts fail with this reason.
+    std::optional<QString> startFailure;
+};
+
+} // namespace zoot::test

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace zoot {
+
+// The program's pictures are drawn here rather than shipped as files.
+QIcon windowIcon();   // a handheld console, 32x32
+QIcon homepageIcon(); // a globe, 32x32 and 48x48
+
+} // namespace zoot

@@ -1,0 +1,241 @@
+#include "ui/MainForm/MainForm.h"
+
+#include "catalogue/CatalogueEntry.h"
+#include "catalogue/HeaderProbes.h"
+#include "catalogue/ScanRoms.h"
+#include "launch/LaunchCommand.h"
+#include "launch/StartCommand.h"
+#include "options/CheckValue.h"
+#include "options/OptionsStore.h"
+#include "platform/PathJoin.h"
+#include "platform/Platform.h"
+#include "platform/ZootError.h"
+#include "ui/FrmAboutkel/FrmAboutkel.h"
+#include "ui/MainForm/PressButton.h"
+#include "ui/MainForm/StatusPanels.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSlider>
+
+namespace zoot {
+
+namespace {
+
+const QString kNoGamesLine = QStringLiteral("No GB roms :'(");
+
+int checkValue(const QCheckBox *box)
+{
+    return checkValueOf(box->checkState());
+}
+
+void setCheckValue(QCheckBox *box, int value)
+{
+    box->setCheckState(checkStateOf(value));
+}
+
+void selectOption(QButtonGroup *group, int index)
+{
+    if (QAbstractButton *button = group->button(index))
+        button->setChecked(true);
+}
+
+} // namespace
+
+MainForm::MainForm(Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_platform(platform)
+{
+    buildControls();
+    connectHandlers();
+    centreOnScreen();
+}
+
+void MainForm::connectHandlers()
+{
+    connect(List1, &QListWidget::itemSelectionChanged, this, &MainForm::showSelectedGame);
+    List1->viewport()->installEventFilter(this);
+    connect(Command2, &PressButton::mousePressed, this, &MainForm::play);
+    connect(Command1, &QPushButton::clicked, this, &MainForm::showAbout);
+    connect(SoundOption, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            updateSoundControls();
+    });
+}
+
+void MainForm::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QString MainForm::failureReport(const QString &description, const QString &step) const
+{
+    return QStringLiteral("%1 in %2 (%3)").arg(description, m_platform.applicationTitle(), step);
+}
+
+void MainForm::load()
+{
+    const QString step = QStringLiteral("Form_Load");
+    QStringList report;
+    try {
+        ScanRoms(m_platform, *List1, *BackgroundCombo);
+    } catch (const ZootError &error) {
+        // Without a Roms folder the window still comes up usable, and the
+        // options are still restored below, so a later launch cannot write
+        // unrestored values over them.
+        report.append(failureReport(error.description(), step));
+        List1->clear();
+    }
+
+    if (List1->count() > 0) {
+        List1->setCurrentRow(0);
+        Frame1->setTitle(QStringLiteral("Games [%1]").arg(List1->count()));
+    } else {
+        List1->addItem(kNoGamesLine);
+    }
+
+    OptionLimits limits;
+    limits.backgroundCount = BackgroundCombo->count();
+    limits.resolutionCount = ResCombo->count();
+    limits.stereoCount = StereoCombo->count();
+    limits.sliderMinimum = VolumeSlider->minimum();
+    limits.sliderMaximum = VolumeSlider->maximum();
+    const RestoredOptions restored = restoreOptions(m_platform, limits);
+    applyOptions(restored.values);
+    for (const QString &problem : restored.problems)
+        report.append(failureReport(problem, step));
+
+    if (!report.isEmpty())
+        m_platform.messageBox(this, report.join(QStringLiteral("\r\n")));
+}
+
+void MainForm::applyOptions(const OptionSet &o)
+{
+    BackgroundCombo->setCurrentIndex(o.backgroundCombo);
+    setCheckValue(VolumeCheck, o.volumeCheck);
+    VolumeSlider->setValue(o.volumeSlider);
+    setCheckValue(StereoCheck, o.stereoCheck);
+    StereoCombo->setCurrentIndex(o.stereoCombo);
+    ResCombo->setCurrentIndex(o.resCombo);
+    setCheckValue(BackgroundCheck, o.backgroundCheck);
+    selectOption(SoundOption, o.soundOption);
+    selectOption(CgbOption, o.cgbOption);
+    setCheckValue(NoCRCCheck, o.noCRCCheck);
+    setCheckValue(TwoPlayersCheck, o.twoPlayersCheck);
+    setCheckValue(AltCmdCheck, o.altCmdCheck);
+    AltCmdText->setText(o.altCmdText);
+    updateSoundControls();
+}
+
+OptionSet MainForm::currentOptions() const
+{
+    OptionSet o;
+    o.backgroundCombo = BackgroundCombo->currentIndex();
+    o.volumeCheck = checkValue(VolumeCheck);
+    o.volumeSlider = VolumeSlider->value();
+    o.stereoCheck = checkValue(StereoCheck);
+    o.stereoCombo = StereoCombo->currentIndex();
+    o.resCombo = ResCombo->currentIndex();
+    o.backgroundCheck = checkValue(BackgroundCheck);
+    o.soundOption = SoundOption->checkedId();
+    o.cgbOption = CgbOption->checkedId();
+    o.noCRCCheck = checkValue(NoCRCCheck);
+    o.twoPlayersCheck = checkValue(TwoPlayersCheck);
+    o.altCmdCheck = checkValue(AltCmdCheck);
+    o.altCmdText = AltCmdText->text();
+    return o;
+}
+
+void MainForm::showSelectedGame()
+{
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString relative = relativePathOfLine(selected.first()->text());
+    const QString path = joinPath(m_platform.applicationFolder(), relative);
+    // A line that names no readable image (the placeholder, a file gone since
+    // the scan, a short file) shows neither flag.
+    bool colour = false;
+    bool super = false;
+    try {
+        colour = ColourProbe(m_platform, path) == QLatin1String("CGB");
+    } catch (const ZootError &) {
+    }
+    try {
+        super = SuperProbe(m_platform, path) == QLatin1String("SGB");
+    } catch (const ZootError &) {
+    }
+    StatusBar1->panel(QStringLiteral("CGB"))->setEnabled(colour);
+    StatusBar1->panel(QStringLiteral("SGB"))->setEnabled(super);
+    StatusBar1->panel(QStringLiteral("Filename"))->setText(relative);
+}
+
+void MainForm::updateSoundControls()
+{
+    const bool on = SoundOption->checkedId() == kAdLib;
+    for (QWidget *control : {static_cast<QWidget *>(VolumeCheck), static_cast<QWidget *>(VolumeSlider),
+                             static_cast<QWidget *>(StereoCheck), static_cast<QWidget *>(StereoCombo)})
+        control->setEnabled(on);
+}
+
+void MainForm::rescan()
+{
+    try {
+        ScanRoms(m_platform, *List1, *BackgroundCombo);
+    } catch (const ZootError &error) {
+        m_platform.messageBox(this, failureReport(error.description(), QStringLiteral("Rescan")));
+    }
+}
+
+void MainForm::play(Qt::MouseButton button)
+{
+    LaunchSelection selection;
+    if (const QList<QListWidgetItem *> selected = List1->selectedItems(); !selected.isEmpty())
+        selection.gameLine = selected.first()->text();
+    selection.background = BackgroundCombo->currentText();
+
+    const PreparedLaunch launch = prepareLaunch(m_platform, currentOptions(), selection);
+    if (launch.saveFailure)
+        m_platform.messageBox(this, *launch.saveFailure);
+    if (button != Qt::LeftButton) {
+        m_platform.messageBox(this, launch.commandLine);
+        return;
+    }
+    if (auto failure = startCommandLine(m_platform, launch.commandLine, m_platform.applicationFolder()))
+        m_platform.messageBox(this, *failure);
+}
+
+void MainForm::showAbout()
+{
+    FrmAboutkel about(m_platform, this);
+    about.exec();
+}
+
+bool MainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == List1->viewport()) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+            rescan();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+            play(Qt::LeftButton);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace zoot

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "options/OptionSet.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSlider;
+
+namespace zoot {
+
+class Platform;
+class PressButton;
+class StatusPanels;
+
+// The launcher's one main window: the games list, the emulator's options, the
+// "?" and "Play" buttons and the status bar of the selected game.
+class MainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainForm(Platform &platform, QWidget *parent = nullptr);
+
+    // The start-up sequence: scan, select the first game, restore the options.
+    // Failures are gathered into one report.
+    void load();
+
+    // The controls, under their design names.
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QListWidget *List1 = nullptr;
+    QComboBox *BackgroundCombo = nullptr;
+    QComboBox *ResCombo = nullptr;
+    QComboBox *StereoCombo = nullptr;
+    QCheckBox *BackgroundCheck = nullptr;
+    QCheckBox *StereoCheck = nullptr;
+    QCheckBox *VolumeCheck = nullptr;
+    QCheckBox *TwoPlayersCheck = nullptr;
+    QCheckBox *NoCRCCheck = nullptr;
+    QCheckBox *AltCmdCheck = nullptr;
+    QLabel *Label1 = nullptr;
+    QSlider *VolumeSlider = nullptr;
+    QLineEdit *AltCmdText = nullptr;
+    QButtonGroup *CgbOption = nullptr;
+    QButtonGroup *SoundOption = nullptr;
+    QPushButton *Command1 = nullptr;
+    PressButton *Command2 = nullptr;
+    StatusPanels *StatusBar1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void centreOnScreen();
+
+    void showSelectedGame();
+    void updateSoundControls();
+    void rescan();
+    void play(Qt::MouseButton button);
+    void showAbout();
+
+    OptionSet currentOptions() const;
+    void applyOptions(const OptionSet &options);
+    QString failureReport(const QString &description, const QString &step) const;
+
+    Platform &m_platform;
+};
+
+} // namespace zoot
