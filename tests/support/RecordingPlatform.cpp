@@ -11,6 +11,8 @@ std::optional<QString> RecordingPlatform::startProcess(const QString &program, c
                                                        const QString &workingFolder)
 {
     starts.append({program, arguments, workingFolder});
+    if (startForReal)
+        return QtPlatform::startProcess(program, arguments, workingFolder);
     return startFailure;
 }
 

@@ -39,6 +39,8 @@ public:
     QList<ShellOpen> opens;
     // When set, process starts fail with this reason.
     std::optional<QString> startFailure;
+    // When true, processes are really started (after being recorded).
+    bool startForReal = false;
 };
 
 } // namespace zoot::test

@@ -112,6 +112,7 @@ void MainForm::buildControls()
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setUniformItemSizes(true);
+    List1->setTextElideMode(Qt::ElideNone);
     List1->setAccessibleName(QStringLiteral("Games"));
     List1->addItems({QStringLiteral("123456789012345678901234567890123456789012345"), QStringLiteral("games list")});
 

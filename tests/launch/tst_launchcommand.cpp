@@ -1,0 +1,212 @@
+#include "catalogue/CatalogueEntry.h"
+#include "launch/LaunchCommand.h"
+#include "launch/ShortName.h"
+#include "tests/support/AppFolder.h"
+#include "tests/support/RecordingPlatform.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace zoot;
+using zoot::test::AppFolder;
+using zoot::test::RecordingPlatform;
+
+namespace {
+
+QString gameLine(const QString &title, const QString &file)
+{
+    return catalogueLine(title, file);
+}
+
+// The options as they stand after a first start-up with pictures.
+OptionSet plainOptions()
+{
+    OptionSet o;
+    o.soundOption = kNoSound;
+    o.cgbOption = 0;
+    return o;
+}
+
+} // namespace
+
+class LaunchCommandTest : public QObject {
+    Q_OBJECT
+    AppFolder folder;
+    QString racer;
+
+    // Messages shown by the last launch; a test that expects some takes them,
+    // any left over fail the test.
+    QStringList shown;
+
+    QString commandFor(const OptionSet &options, const LaunchSelection &selection)
+    {
+        RecordingPlatform platform(folder.path(), folder.settingsFile());
+        const PreparedLaunch launch = prepareLaunch(platform, options, selection);
+        shown += platform.messages;
+        return launch.commandLine;
+    }
+
+private slots:
+    void cleanup()
+    {
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'|')));
+        shown.clear();
+    }
+
+    void initTestCase()
+    {
+        racer = folder.addImage(QStringLiteral("racer.gb"), "RACER");
+        folder.addRaw(QStringLiteral("stars.gif"), "GIF89a");
+    }
+
+    void designExample()
+    {
+        OptionSet o = plainOptions();
+        o.cgbOption = 1;
+        o.soundOption = kAdLib;
+        o.volumeCheck = kChecked;
+        o.volumeSlider = 10;
+        o.stereoCheck = kUnchecked;
+        o.resCombo = 0;
+        QCOMPARE(commandFor(o, {gameLine("RACER", "racer.gb"), "stars.gif"}),
+                 QStringLiteral("ZOOT %1 -cgb -sound 1 -volume 10 -video 0").arg(racer));
+    }
+
+    void everyFlagAtOnce()
+    {
+        OptionSet o;
+        o.volumeCheck = o.stereoCheck = o.backgroundCheck = o.noCRCCheck = o.twoPlayersCheck = kChecked;
+        o.soundOption = kAdLib;
+        o.cgbOption = 3;
+        o.volumeSlider = 7;
+        o.stereoCombo = 2;
+        o.resCombo = 3;
+        QCOMPARE(commandFor(o, {gameLine("RACER", "racer.gb"), "stars.gif"}),
+                 QStringLiteral("ZOOT %1 -sgb -nocrc -sound 1 -volume 7 -stereo 2 -video 3 -bg %2/stars.gif -2p")
+                     .arg(racer, folder.path()));
+    }
+
+    void noSoundSuppressesVolumeAndStereo()
+    {
+        OptionSet o = plainOptions();
+        o.volumeCheck = o.stereoCheck = kChecked;
+        const QString command = commandFor(o, {gameLine("RACER", "racer.gb"), {}});
+        QCOMPARE(command, QStringLiteral("ZOOT %1 -sound 0 -video 0").arg(racer));
+    }
+
+    void modes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("flag");
+        QTest::newRow("auto adds nothing, not even a space") << 0 << QString();
+        QTest::newRow("force CGB") << 1 << QStringLiteral(" -cgb");
+        QTest::newRow("force GB") << 2 << QStringLiteral(" -gb");
+        QTest::newRow("Super GameBoy") << 3 << QStringLiteral(" -sgb");
+        QTest::newRow("none selected") << -1 << QString();
+    }
+    void modes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, flag);
+        OptionSet o = plainOptions();
+        o.cgbOption = mode;
+        QCOMPARE(commandFor(o, {gameLine("RACER", "racer.gb"), {}}),
+                 QStringLiteral("ZOOT %1%2 -sound 0 -video 0").arg(racer, flag));
+    }
+
+    void otherCommand()
+    {
+        OptionSet o = plainOptions();
+        o.altCmdCheck = kChecked;
+        QVERIFY(commandFor(o, {gameLine("RACER", "racer.gb"), {}}).startsWith(QStringLiteral("SNESKey ZOOT /a ") + racer + u' '));
+        o.altCmdText.clear();
+        QVERIFY(commandFor(o, {gameLine("RACER", "racer.gb"), {}}).startsWith(u' ' + racer + u' '));
+        o.altCmdCheck = kGrayed; // grayed is not checked
+        QVERIFY(commandFor(o, {gameLine("RACER", "racer.gb"), {}}).startsWith(QStringLiteral("ZOOT ")));
+    }
+
+    void resolutionWithoutSelection()
+    {
+        OptionSet o = plainOptions();
+        o.resCombo = -1;
+        QVERIFY(commandFor(o, {gameLine("RACER", "racer.gb"), {}}).endsWith(QStringLiteral(" -video -1")));
+    }
+
+    void noGameSelectedGivesTheApplicationFolder()
+    {
+        QCOMPARE(commandFor(plainOptions(), {}), QStringLiteral("ZOOT %1/ -sound 0 -video 0").arg(folder.path()));
+        QCOMPARE(commandFor(plainOptions(), {QStringLiteral("No GB roms :'("), {}}),
+                 QStringLiteral("ZOOT %1/ -sound 0 -video 0").arg(folder.path()));
+    }
+
+    void vanishedImageShowsTheMessageAndLeavesThePathEmpty()
+    {
+        const QString command = commandFor(plainOptions(), {gameLine("GONE", "gone.gb"), {}});
+        QCOMPARE(command, QStringLiteral("ZOOT  -sound 0 -video 0"));
+        QCOMPARE(std::exchange(shown, {}), QStringList{QStringLiteral("Error in ShortName\r\n\r\nDon't rename romsets during Pwk operations !")});
+    }
+
+    void optionsAreSavedWithTheLaunch()
+    {
+        AppFolder own;
+        own.addImage(QStringLiteral("a.gb"), "A");
+        RecordingPlatform platform(own.path(), own.settingsFile());
+        OptionSet o = plainOptions();
+        o.soundOption = kAdLib;
+        o.cgbOption = 2;
+        o.altCmdText = QStringLiteral("x, y");
+        const PreparedLaunch launch = prepareLaunch(platform, o, {gameLine("A", "a.gb"), {}});
+        QVERIFY(!launch.saveFailure);
+        QSettings written(own.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(written.value("Options/SoundOption").toString(), QStringLiteral("1"));
+        QCOMPARE(written.value("Options/CgbOption").toString(), QStringLiteral("2"));
+        QCOMPARE(written.value("Options/AltCmdText").toString(), QStringLiteral("x, y"));
+        QCOMPARE(written.childKeys().size() + written.childGroups().size(), 1);
+        written.beginGroup(QStringLiteral("Options"));
+        QCOMPARE(written.childKeys().size(), 13);
+
+        // With no mode selected, the stored mode is left alone.
+        o.cgbOption = -1;
+        prepareLaunch(platform, o, {gameLine("A", "a.gb"), {}});
+        QSettings again(own.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(again.value("Options/CgbOption").toString(), QStringLiteral("2"));
+    }
+
+    void shortNameQuotesWhatWouldSplit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("plain.gb");
+        QTest::newRow("spaces") << QStringLiteral("two  spaces .gb");
+        QTest::newRow("quote inside") << QStringLiteral("say \"hi\".gb");
+        QTest::newRow("quote first") << QStringLiteral("\"q.gb");
+        QTest::newRow("quotes and space at the end") << QStringLiteral("end\" \".gb");
+        QTest::newRow("shell characters") << QStringLiteral("$(touch pwned);a&b|c`d`.gb");
+        QTest::newRow("tab") << QStringLiteral("tab\there.gb");
+        QTest::newRow("non-ASCII") << QStringLiteral("\u65E5\u672C \u00E9.gb");
+    }
+    void shortNameQuotesWhatWouldSplit()
+    {
+        QFETCH(QString, name);
+        const QString path = folder.addRaw(QStringLiteral("Roms/") + name, "x");
+        RecordingPlatform platform(folder.path(), folder.settingsFile());
+        const QString shortName = ShortName(platform, path);
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(QProcess::splitCommand(QStringLiteral("ZOOT ") + shortName + QStringLiteral(" -video 0")),
+                 (QStringList{QStringLiteral("ZOOT"), path, QStringLiteral("-video"), QStringLiteral("0")}));
+        if (!name.contains(u' ') && !name.contains(u'"') && !name.contains(u'\t'))
+            QCOMPARE(shortName, path);
+    }
+
+    void shortNameOfAFolderOrAMissingPath()
+    {
+        RecordingPlatform platform(folder.path(), folder.settingsFile());
+        QCOMPARE(ShortName(platform, folder.path() + u'/'), folder.path() + u'/');
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(ShortName(platform, folder.path() + QStringLiteral("/nothing.gb")), QString());
+        QCOMPARE(ShortName(platform, folder.path() + QStringLiteral("/nothing.gb")), QString());
+        QCOMPARE(platform.messages.size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(LaunchCommandTest)
+#include "tst_launchcommand.moc"

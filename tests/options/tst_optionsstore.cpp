@@ -1,0 +1,192 @@
+#include "options/CheckValue.h"
+#include "options/OptionsStore.h"
+#include "platform/QtPlatform.h"
+#include "tests/support/AppFolder.h"
+
+#include <QSettings>
+#include <QtTest>
+
+using namespace zoot;
+using zoot::test::AppFolder;
+
+namespace {
+
+OptionLimits limitsWithPictures(int pictures)
+{
+    OptionLimits limits;
+    limits.backgroundCount = pictures;
+    return limits;
+}
+
+void writeConf(const QString &path, const QByteArray &options)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Options]\n" + options);
+}
+
+} // namespace
+
+class OptionsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunGivesTheDefaults()
+    {
+        AppFolder folder;
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(2));
+        QCOMPARE(restored.values, OptionSet());
+        QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a"));
+        QCOMPARE(restored.values.stereoCombo, 1);
+        QCOMPARE(restored.values.volumeSlider, 10);
+        QVERIFY(restored.problems.isEmpty());
+    }
+
+    void firstRunWithoutPicturesSelectsNoPicture()
+    {
+        AppFolder folder;
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(0));
+        QCOMPARE(restored.values.backgroundCombo, -1);
+        QVERIFY(restored.problems.isEmpty());
+        QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a"));
+    }
+
+    void backgroundIndexPastTheEndSelectsTheFirstPicture()
+    {
+        AppFolder folder;
+        writeConf(folder.settingsFile(), "BackgroundCombo=7\n");
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        QCOMPARE(restoreOptions(platform, limitsWithPictures(3)).values.backgroundCombo, 0);
+        QCOMPARE(restoreOptions(platform, limitsWithPictures(8)).values.backgroundCombo, 7);
+    }
+
+    // Every option written by a launch reads back identical through a real file.
+    void roundTrip()
+    {
+        AppFolder folder;
+        OptionSet chosen;
+        chosen.backgroundCombo = 2;
+        chosen.volumeCheck = 1;
+        chosen.volumeSlider = 15;
+        chosen.stereoCheck = 2;
+        chosen.stereoCombo = 0;
+        chosen.resCombo = -1;
+        chosen.backgroundCheck = 1;
+        chosen.soundOption = 1;
+        chosen.cgbOption = 3;
+        chosen.noCRCCheck = 1;
+        chosen.twoPlayersCheck = 1;
+        chosen.altCmdCheck = 1;
+        chosen.altCmdText = QStringLiteral("  my \"emu\", -x=1; C:\\path\\ \u00E9\u65E5\u672C [a] #b  ");
+        {
+            QtPlatform writer(folder.path(), folder.settingsFile());
+            saveLaunchOptions(writer, chosen);
+            saveSoundOption(writer, chosen.soundOption);
+            saveCgbOption(writer, chosen.cgbOption);
+            QCOMPARE(writer.flushSettings(), std::nullopt);
+        }
+        QtPlatform reader(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(reader, limitsWithPictures(3));
+        QVERIFY2(restored.problems.isEmpty(), qPrintable(restored.problems.join(u'\n')));
+        QCOMPARE(restored.values, chosen);
+    }
+
+    void savedAsPlainTextInTheOptionsSection()
+    {
+        AppFolder folder;
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        OptionSet o;
+        o.resCombo = -1;
+        saveLaunchOptions(platform, o);
+        saveSoundOption(platform, 1);
+        QVERIFY(!platform.flushSettings());
+        QFile file(folder.settingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.startsWith(QStringLiteral("[Options]")));
+        QVERIFY(text.contains(QStringLiteral("ResCombo=-1\n")));
+        QVERIFY(text.contains(QStringLiteral("SoundOption=1\n")));
+        QVERIFY(text.contains(QStringLiteral("VolumeSlider=10\n")));
+        QVERIFY(!text.contains(QStringLiteral("CgbOption")));
+    }
+
+    // An invalid value takes its default, is reported with its key and text,
+    // and the options after it are still restored.
+    void invalidValues_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("not a number") << QByteArray("VolumeCheck=yes") << QStringLiteral("VolumeCheck");
+        QTest::newRow("check value 3") << QByteArray("NoCRCCheck=3") << QStringLiteral("NoCRCCheck");
+        QTest::newRow("negative check value") << QByteArray("AltCmdCheck=-1") << QStringLiteral("AltCmdCheck");
+        QTest::newRow("list index past the list") << QByteArray("ResCombo=6") << QStringLiteral("ResCombo");
+        QTest::newRow("list index below -1") << QByteArray("StereoCombo=-2") << QStringLiteral("StereoCombo");
+        QTest::newRow("slider above 15") << QByteArray("VolumeSlider=16") << QStringLiteral("VolumeSlider");
+        QTest::newRow("slider negative") << QByteArray("VolumeSlider=-1") << QStringLiteral("VolumeSlider");
+        QTest::newRow("no such sound option") << QByteArray("SoundOption=2") << QStringLiteral("SoundOption");
+        QTest::newRow("no such mode") << QByteArray("CgbOption=4") << QStringLiteral("CgbOption");
+        QTest::newRow("fraction") << QByteArray("ResCombo=1.5") << QStringLiteral("ResCombo");
+        QTest::newRow("too big for an integer") << QByteArray("VolumeSlider=99999999999") << QStringLiteral("VolumeSlider");
+        QTest::newRow("background not a number") << QByteArray("BackgroundCombo=x") << QStringLiteral("BackgroundCombo");
+    }
+    void invalidValues()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, key);
+        AppFolder folder;
+        writeConf(folder.settingsFile(), line + "\nTwoPlayersCheck=1\nAltCmdText=mine\n");
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(2));
+        QCOMPARE(restored.problems.size(), 1);
+        QVERIFY2(restored.problems.first().contains(key), qPrintable(restored.problems.first()));
+        const QString stored = QString::fromLatin1(line.mid(line.indexOf('=') + 1));
+        QVERIFY2(restored.problems.first().contains(u'"' + stored + u'"'), qPrintable(restored.problems.first()));
+        OptionSet expected;
+        expected.twoPlayersCheck = 1;
+        expected.altCmdText = QStringLiteral("mine");
+        QCOMPARE(restored.values, expected);
+    }
+
+    void handEditedValueWithCommaKeepsItsText()
+    {
+        AppFolder folder;
+        writeConf(folder.settingsFile(), "AltCmdText=SNESKey ZOOT /a, -fast\nResCombo=2\n");
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(1));
+        QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a, -fast"));
+        QCOMPARE(restored.values.resCombo, 2);
+        QVERIFY(restored.problems.isEmpty());
+    }
+
+    void unwritableSettingsAreReported()
+    {
+        AppFolder folder;
+        // A file where the settings folder should be: no one, not even root,
+        // can create the settings file there.
+        QVERIFY(QDir().mkpath(folder.path() + QStringLiteral("/blocked")));
+        QFile blocker(folder.path() + QStringLiteral("/blocked/config"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString settingsFile = folder.path() + QStringLiteral("/blocked/config/ZOOTfront.conf");
+        QtPlatform platform(folder.path(), settingsFile);
+        saveLaunchOptions(platform, OptionSet());
+        const std::optional<QString> failure = platform.flushSettings();
+        QVERIFY(failure.has_value());
+        QVERIFY2(failure->contains(settingsFile), qPrintable(*failure));
+    }
+
+    void checkValuesMapToQtStates()
+    {
+        QCOMPARE(checkStateOf(kUnchecked), Qt::Unchecked);
+        QCOMPARE(checkStateOf(kChecked), Qt::Checked);
+        QCOMPARE(checkStateOf(kGrayed), Qt::PartiallyChecked);
+        for (Qt::CheckState state : {Qt::Unchecked, Qt::PartiallyChecked, Qt::Checked})
+            QCOMPARE(checkStateOf(checkValueOf(state)), state);
+    }
+};
+
+QTEST_GUILESS_MAIN(OptionsStoreTest)
+#include "tst_optionsstore.moc"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need (Debian 12), then configures and
+# builds the project in build/. Uses sudo only for apt-get, and only when not root.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Please run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }
+    as_root=(sudo)
+  fi
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build"
