@@ -1,0 +1,390 @@
+#include "catalogue/CatalogueEntry.h"
+#include "tests/support/AppFolder.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tools/DemoPictures.h"
+#include "ui/FrmAboutkel/FrmAboutkel.h"
+#include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/PressButton.h"
+#include "ui/MainForm/StatusPanels.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+#include <QtTest>
+
+using namespace zoot;
+using zoot::test::AppFolder;
+using zoot::test::RecordingPlatform;
+
+namespace {
+
+// A launcher on a temporary application folder, with recorded messages and starts.
+struct Launcher {
+    explicit Launcher(AppFolder &folder) : platform(folder.path(), folder.settingsFile()), window(platform) {}
+
+    void start()
+    {
+        window.load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QPoint centreOfLine(int row) const
+    {
+        return window.List1->visualItemRect(window.List1->item(row)).center();
+    }
+
+    QString selectedLine() const
+    {
+        const auto selected = window.List1->selectedItems();
+        return selected.isEmpty() ? QString() : selected.first()->text();
+    }
+
+    bool panelEnabled(const char *key) const { return window.StatusBar1->panel(QLatin1String(key))->isEnabled(); }
+    QString panelText(const char *key) const { return window.StatusBar1->panel(QLatin1String(key))->text(); }
+
+    RecordingPlatform platform;
+    MainForm window;
+};
+
+// Check boxes and option buttons take clicks on their indicator and caption
+// only, not on the empty rest of their rectangle.
+void clickButton(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void writeOptions(const AppFolder &folder, const QByteArray &lines)
+{
+    QDir().mkpath(QFileInfo(folder.settingsFile()).absolutePath());
+    QFile file(folder.settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Options]\n" + lines);
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startupWithThreeImages()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("c.gb"), "CHARLIE");
+        folder.addImage(QStringLiteral("a.gb"), "bravo");
+        folder.addImage(QStringLiteral("b.gb"), "Alpha");
+        Launcher launcher(folder);
+        launcher.start();
+        QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games [3]"));
+        QCOMPARE(launcher.selectedLine(), catalogueLine(QStringLiteral("Alpha"), QStringLiteral("b.gb")));
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/b.gb"));
+        QCOMPARE(launcher.panelText("Mbits"), QStringLiteral("0Mbits"));
+        QVERIFY(launcher.platform.messages.isEmpty());
+        QCOMPARE(launcher.window.AltCmdText->text(), QStringLiteral("SNESKey ZOOT /a"));
+        QCOMPARE(launcher.window.StereoCombo->currentText(), QStringLiteral("Normal"));
+        QCOMPARE(launcher.window.VolumeSlider->value(), 10);
+        QCOMPARE(launcher.window.CgbOption->checkedId(), 0);
+        QCOMPARE(launcher.window.SoundOption->checkedId(), 0);
+    }
+
+    void startupWithNoImages()
+    {
+        AppFolder folder;
+        Launcher launcher(folder);
+        launcher.start();
+        QCOMPARE(launcher.window.List1->count(), 1);
+        QCOMPARE(launcher.window.List1->item(0)->text(), QStringLiteral("No GB roms :'("));
+        QVERIFY(launcher.window.List1->selectedItems().isEmpty());
+        QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games"));
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Filename..."));
+        QCOMPARE(launcher.panelText("SGB"), QStringLiteral("SGB"));
+        QCOMPARE(launcher.panelText("CGB"), QStringLiteral("CGB"));
+        QVERIFY(launcher.platform.messages.isEmpty());
+    }
+
+    void startupWithoutRomsFolderReportsAndStillRestores()
+    {
+        AppFolder folder;
+        QDir(folder.romsPath()).removeRecursively();
+        writeOptions(folder, "AltCmdText=my emulator\nTwoPlayersCheck=1\n");
+        Launcher launcher(folder);
+        launcher.start();
+        QCOMPARE(launcher.platform.messages.size(), 1);
+        const QString report = launcher.platform.messages.first();
+        QVERIFY2(report.contains(folder.romsPath()) && report.endsWith(QStringLiteral(" in ZOOTfront (Form_Load)")),
+                 qPrintable(report));
+        QCOMPARE(launcher.window.List1->count(), 1);
+        QCOMPARE(launcher.window.List1->item(0)->text(), QStringLiteral("No GB roms :'("));
+        QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games"));
+        QCOMPARE(launcher.window.AltCmdText->text(), QStringLiteral("my emulator"));
+        QCOMPARE(launcher.window.TwoPlayersCheck->checkState(), Qt::Checked);
+    }
+
+    void invalidStoredValuesAreReportedTogether()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "A");
+        writeOptions(folder, "VolumeSlider=loud\nCgbOption=9\nAltCmdText=kept\nStereoCheck=2\n");
+        Launcher launcher(folder);
+        launcher.start();
+        QCOMPARE(launcher.platform.messages.size(), 1);
+        const QStringList lines = launcher.platform.messages.first().split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines.at(0).contains(QStringLiteral("VolumeSlider")) && lines.at(0).contains(QStringLiteral("\"loud\"")));
+        QVERIFY(lines.at(1).contains(QStringLiteral("CgbOption")) && lines.at(1).contains(QStringLiteral("\"9\"")));
+        for (const QString &line : lines)
+            QVERIFY(line.endsWith(QStringLiteral(" in ZOOTfront (Form_Load)")));
+        QCOMPARE(launcher.window.VolumeSlider->value(), 10);
+        QCOMPARE(launcher.window.CgbOption->checkedId(), 0);
+        QCOMPARE(launcher.window.AltCmdText->text(), QStringLiteral("kept"));
+        QCOMPARE(launcher.window.StereoCheck->checkState(), Qt::PartiallyChecked);
+    }
+
+    void panelsFollowTheSelection()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("both.gb"), "A BOTH", 0x80, 0x03);
+        folder.addImage(QStringLiteral("plain.gb"), "B PLAIN", 0x00, 0x00);
+        folder.addImage(QStringLiteral("only.gbc"), "C COLOUR ONLY", 0xC0, 0x00);
+        folder.addRaw(QStringLiteral("Roms/short.gb"), QByteArray(0x140, 'x'));
+        Launcher launcher(folder);
+        launcher.start();
+        // "[short.gb]" sorts first: a file too short for the probes shows its
+        // path with neither flag, and no message.
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/short.gb"));
+        QVERIFY(!launcher.panelEnabled("CGB"));
+        QVERIFY(!launcher.panelEnabled("SGB"));
+
+        QTest::mouseClick(launcher.window.List1->viewport(), Qt::LeftButton, {}, launcher.centreOfLine(1));
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/both.gb"));
+        QVERIFY(launcher.panelEnabled("CGB"));
+        QVERIFY(launcher.panelEnabled("SGB"));
+
+        QTest::keyClick(launcher.window.List1, Qt::Key_Down);
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/plain.gb"));
+        QVERIFY(!launcher.panelEnabled("CGB"));
+        QVERIFY(!launcher.panelEnabled("SGB"));
+
+        QTest::keyClick(launcher.window.List1, Qt::Key_Down);
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/only.gbc"));
+        QVERIFY(launcher.panelEnabled("CGB"));
+        QVERIFY(!launcher.panelEnabled("SGB"));
+        QVERIFY(launcher.platform.messages.isEmpty());
+    }
+
+    void soundChoiceSwitchesTheSoundControls()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "A");
+        writeOptions(folder, "SoundOption=1\n");
+        Launcher launcher(folder);
+        launcher.start();
+        MainForm &w = launcher.window;
+        const QList<QWidget *> controls{w.VolumeCheck, w.VolumeSlider, w.StereoCheck, w.StereoCombo};
+        for (QWidget *control : controls)
+            QVERIFY(control->isEnabled());
+        clickButton(w.SoundOption->button(0));
+        for (QWidget *control : controls)
+            QVERIFY(!control->isEnabled());
+        w.VolumeCheck->setCheckState(Qt::Checked);
+        clickButton(w.SoundOption->button(1));
+        for (QWidget *control : controls)
+            QVERIFY(control->isEnabled());
+        QCOMPARE(w.VolumeCheck->checkState(), Qt::Checked);
+    }
+
+    void rightButtonRescans()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "ONE");
+        folder.addImage(QStringLiteral("b.gb"), "TWO");
+        folder.addImage(QStringLiteral("c.gb"), "THREE");
+        Launcher launcher(folder);
+        launcher.start();
+        folder.addImage(QStringLiteral("d.gb"), "AAA NEW");
+        folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
+        QTest::mousePress(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(2));
+        QCOMPARE(launcher.window.List1->count(), 4);
+        QCOMPARE(launcher.window.List1->item(0)->text(), catalogueLine(QStringLiteral("AAA NEW"), QStringLiteral("d.gb")));
+        QVERIFY(launcher.window.List1->selectedItems().isEmpty());
+        QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games [3]"));
+        QCOMPARE(launcher.window.BackgroundCombo->currentText(), QStringLiteral("back.bmp"));
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/a.gb"));
+
+        // Left and middle presses only select.
+        QTest::mousePress(launcher.window.List1->viewport(), Qt::MiddleButton, {}, launcher.centreOfLine(1));
+        QCOMPARE(launcher.window.List1->count(), 4);
+        QVERIFY(launcher.platform.starts.isEmpty());
+    }
+
+    void failedRescanIsReported()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "ONE");
+        Launcher launcher(folder);
+        launcher.start();
+        QDir(folder.romsPath()).removeRecursively();
+        QTest::mousePress(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(0));
+        QCOMPARE(launcher.platform.messages.size(), 1);
+        QVERIFY(launcher.platform.messages.first().endsWith(QStringLiteral(" in ZOOTfront (Rescan)")));
+        QCOMPARE(launcher.window.List1->count(), 1);
+    }
+
+    void doubleClickAndLeftPressStart()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("first.gb"), "FIRST");
+        const QString second = folder.addImage(QStringLiteral("second game.gb"), "SECOND");
+        Launcher launcher(folder);
+        launcher.start();
+        // A real double-click: the first press selects, the second is the double-click.
+        QTest::mouseClick(launcher.window.List1->viewport(), Qt::LeftButton, {}, launcher.centreOfLine(1));
+        QTest::mouseDClick(launcher.window.List1->viewport(), Qt::LeftButton, {}, launcher.centreOfLine(1));
+        QCOMPARE(launcher.platform.starts.size(), 1);
+        const RecordingPlatform::Start start = launcher.platform.starts.first();
+        QCOMPARE(start.program, QStringLiteral("ZOOT"));
+        QCOMPARE(start.arguments, (QStringList{second, "-sound", "0", "-video", "0"}));
+        QCOMPARE(start.workingFolder, folder.path());
+
+        launcher.window.ResCombo->setCurrentIndex(4);
+        clickButton(launcher.window.NoCRCCheck);
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QCOMPARE(launcher.platform.starts.size(), 2);
+        QCOMPARE(launcher.platform.starts.last().arguments, (QStringList{second, "-nocrc", "-sound", "0", "-video", "4"}));
+        QVERIFY(launcher.platform.messages.isEmpty());
+        QSettings saved(folder.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(saved.value("Options/ResCombo").toString(), QStringLiteral("4"));
+        QCOMPARE(saved.value("Options/NoCRCCheck").toString(), QStringLiteral("1"));
+    }
+
+    void otherButtonsShowTheCommandLine()
+    {
+        AppFolder folder;
+        const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
+        Launcher launcher(folder);
+        launcher.start();
+        launcher.window.AltCmdText->setText(QStringLiteral("myemu --fast"));
+        clickButton(launcher.window.AltCmdCheck);
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+            QTest::mousePress(launcher.window.Command2, button);
+        QCOMPARE(launcher.platform.messages,
+                 QStringList(2, QStringLiteral("myemu --fast %1 -sound 0 -video 0").arg(game)));
+        QVERIFY(launcher.platform.starts.isEmpty());
+        QSettings saved(folder.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(saved.value("Options/AltCmdText").toString(), QStringLiteral("myemu --fast"));
+        QCOMPARE(saved.value("Options/AltCmdCheck").toString(), QStringLiteral("1"));
+    }
+
+    void keyboardDoesNotPressPlay()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("game.gb"), "GAME");
+        Launcher launcher(folder);
+        launcher.start();
+        launcher.window.Command2->setFocus();
+        QTest::keyClick(launcher.window.Command2, Qt::Key_Space);
+        QTest::keyClick(launcher.window.Command2, Qt::Key_Return);
+        QVERIFY(launcher.platform.starts.isEmpty());
+    }
+
+    void startFailureIsShown()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("game.gb"), "GAME");
+        Launcher launcher(folder);
+        launcher.platform.startFailure = QStringLiteral("\"ZOOT\" was not found on the search path (PATH).");
+        launcher.start();
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QCOMPARE(launcher.platform.messages.size(), 1);
+        QVERIFY(launcher.platform.messages.first().contains(QStringLiteral("not found")));
+    }
+
+    void unsavedOptionsAreReportedAndTheLaunchGoesOn()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("game.gb"), "GAME");
+        folder.addRaw(QStringLiteral("config"), "a file where the settings folder belongs");
+        Launcher launcher(folder);
+        launcher.start();
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QCOMPARE(launcher.platform.messages.size(), 1);
+        QVERIFY(launcher.platform.messages.first().contains(folder.settingsFile()));
+        QCOMPARE(launcher.platform.starts.size(), 1);
+    }
+
+    void tabOrderFromTheGamesList()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("game.gb"), "GAME");
+        Launcher launcher(folder);
+        launcher.start();
+        QApplication::setActiveWindow(&launcher.window);
+        QVERIFY(QTest::qWaitForWindowActive(&launcher.window));
+        QCOMPARE(QApplication::focusWidget(), launcher.window.List1);
+        const QList<QWidget *> expected{launcher.window.Command2, launcher.window.AltCmdCheck, launcher.window.AltCmdText,
+                                        launcher.window.Command1, launcher.window.NoCRCCheck};
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void layoutInPixels()
+    {
+        AppFolder folder;
+        Launcher launcher(folder);
+        MainForm &w = launcher.window;
+        QCOMPARE(w.size(), QSize(385, 378));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.windowTitle(), QStringLiteral("brindle's ZOOTfront"));
+        QCOMPARE(w.Frame1->geometry(), QRect(8, 8, 161, 313));
+        QCOMPARE(w.List1->geometry(), QRect(8, 16, 145, 285));
+        QCOMPARE(w.Command2->geometry(), QRect(208, 328, 169, 25));
+        QCOMPARE(w.Command1->geometry(), QRect(176, 328, 25, 25));
+        QCOMPARE(w.StatusBar1->geometry(), QRect(0, 361, 385, 17));
+        QCOMPARE(w.StatusBar1->panel(1)->width(), 270);
+        QCOMPARE(w.CgbOption->button(3)->geometry(), QRect(8, 64, 97, 17));
+        QCOMPARE(w.VolumeSlider->geometry(), QRect(64, 48, 129, 17));
+        QCOMPARE(w.VolumeSlider->maximum(), 15);
+        QVERIFY(QFontInfo(w.List1->font()).fixedPitch());
+        QVERIFY(w.Command2->font().bold());
+        // Option buttons stand top to bottom in index order.
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(w.CgbOption->button(i)->y() > w.CgbOption->button(i - 1)->y());
+        QVERIFY(w.SoundOption->button(1)->y() > w.SoundOption->button(0)->y());
+        QCOMPARE(w.ResCombo->count(), 6);
+        QCOMPARE(w.ResCombo->itemText(2), QStringLiteral("360x144 full screen"));
+        QCOMPARE(w.ResCombo->currentIndex(), -1);
+    }
+
+    void questionMarkOpensTheAboutWindowModally()
+    {
+        AppFolder folder;
+        Launcher launcher(folder);
+        launcher.start();
+        QString versionSeen;
+        bool modal = false;
+        QTimer::singleShot(0, &launcher.window, [&] {
+            auto *about = qobject_cast<FrmAboutkel *>(QApplication::activeModalWidget());
+            if (!about)
+                return;
+            modal = about->isModal() && about->parentWidget() == &launcher.window;
+            versionSeen = about->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+            about->close();
+        });
+        QTest::mouseClick(launcher.window.Command1, Qt::LeftButton);
+        QVERIFY(modal);
+        QCOMPARE(versionSeen, QStringLiteral("ZOOTfront v1.4.1"));
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "tst_mainform.moc"
