@@ -1,5 +1,7 @@
 #include "catalogue/CatalogueOrder.h"
 
+#include "platform/CaseInsensitiveSort.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 
@@ -32,12 +34,6 @@ bool collatesByCodePoint(const QCollator &collator)
     return collator.locale().language() == QLocale::C;
 }
 
-bool lessByCodePoint(const QString &a, const QString &b)
-{
-    const int order = a.compare(b, Qt::CaseInsensitive);
-    return order != 0 ? order < 0 : a < b;
-}
-
 } // namespace
 
 void sortCatalogueLines(QStringList &lines)
@@ -46,7 +42,7 @@ void sortCatalogueLines(QStringList &lines)
     // comparison: the sort of a large collection stays n log n cheap steps.
     const QCollator collator = catalogueCollator();
     if (collatesByCodePoint(collator)) {
-        std::sort(lines.begin(), lines.end(), lessByCodePoint);
+        sortIgnoringCase(lines);
         return;
     }
     std::vector<QCollatorSortKey> keys;

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/CaseInsensitiveSort.h"
 #include "platform/RawIniValue.h"
 #include "platform/ZootError.h"
 
@@ -124,10 +125,7 @@ QStringList QtPlatform::listFiles(const QString &folder, const QStringList &patt
         if (matchesAny(entry->d_name, encodedPatterns) && isPlainFile(dirFd, *entry))
             names.append(QFile::decodeName(entry->d_name));
     }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    sortIgnoringCase(names);
     return names;
 }
 
