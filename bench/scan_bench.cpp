@@ -10,6 +10,7 @@
 // Usage: zoot-scan-bench [N ...]           (default 1000 10000 100000)
 //        zoot-scan-bench --startup FOLDER  (child mode: one start-up, prints peak RSS in KiB)
 #include "bench/BenchFolder.h"
+#include "catalogue/GamesList.h"
 #include "catalogue/HeaderProbes.h"
 #include "catalogue/ScanRoms.h"
 #include "platform/QtPlatform.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -29,7 +29,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -82,11 +81,18 @@ double startupMs(const QString &folder, const QString &settings)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+// The high-water mark of this process's resident memory. Not getrusage():
+// its ru_maxrss carries the forking parent's mark over an exec.
 long peakRssKiB()
 {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
 }
 
 int startupChild(const QString &folder)
@@ -146,7 +152,7 @@ int main(int argc, char **argv)
             for (const QString &name : names)
                 zoot::TitleProbe(platform, roms + u'/' + name);
         });
-        QListWidget games;
+        zoot::GamesList games;
         QComboBox backgrounds;
         f.scan = medianMs([&] { zoot::ScanRoms(platform, games, backgrounds); });
         f.startup = medianMs([&] { startupMs(folder, settings); }) - emptyStartup;

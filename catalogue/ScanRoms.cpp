@@ -2,13 +2,13 @@
 
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/CatalogueOrder.h"
+#include "catalogue/GamesList.h"
 #include "catalogue/HeaderProbes.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
 #include "platform/ZootError.h"
 
 #include <QComboBox>
-#include <QListWidget>
 
 namespace zoot {
 
@@ -53,13 +53,13 @@ QStringList catalogueLines(const Platform &platform)
     return lines;
 }
 
-void ScanRoms(const Platform &platform, QListWidget &games, QComboBox &backgrounds)
+void ScanRoms(const Platform &platform, GamesList &games, QComboBox &backgrounds)
 {
-    const QStringList lines = catalogueLines(platform);
-    games.clear();
-    if (lines.isEmpty())
+    QStringList lines = catalogueLines(platform);
+    const bool found = !lines.isEmpty();
+    games.setSortedLines(std::move(lines));
+    if (!found)
         return;
-    games.addItems(lines);
     fillBackgrounds(platform, backgrounds);
 }
 

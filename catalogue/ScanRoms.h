@@ -3,10 +3,10 @@
 #include <QStringList>
 
 class QComboBox;
-class QListWidget;
 
 namespace zoot {
 
+class GamesList;
 class Platform;
 
 inline const QStringList kImagePatterns{QStringLiteral("*.gb"), QStringLiteral("*.cgb"), QStringLiteral("*.gbc")};
@@ -22,6 +22,6 @@ QStringList catalogueLines(const Platform &platform);
 // the application folder with the first one selected; when none were found,
 // the background list is left as it was. Throws before changing either list
 // when the Roms folder cannot be listed.
-void ScanRoms(const Platform &platform, QListWidget &games, QComboBox &backgrounds);
+void ScanRoms(const Platform &platform, GamesList &games, QComboBox &backgrounds);
 
 } // namespace zoot

@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/CatalogueOrder.h"
+#include "catalogue/GamesList.h"
 #include "catalogue/ScanRoms.h"
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
@@ -7,7 +8,6 @@
 #include "tools/DemoPictures.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -17,11 +17,11 @@ using zoot::test::AppFolder;
 
 namespace {
 
-QStringList lines(const QListWidget &list)
+QStringList lines(const GamesList &list)
 {
     QStringList out;
     for (int i = 0; i < list.count(); ++i)
-        out.append(list.item(i)->text());
+        out.append(list.line(i));
     return out;
 }
 
@@ -52,15 +52,14 @@ private slots:
         folder.addImage(QStringLiteral("c.gb"), "Beta");
         folder.addImage(QStringLiteral("d.gb"), "alpha");
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         // Letter case is ignored; equal titles fall to their paths (d.gb before
         // game_b.gb, c.gb before game_a.gb).
         QCOMPARE(lines(games), (QStringList{line("alpha", "d.gb"), line("ALPHA", "game_b.gb"), line("Beta", "c.gb"),
                                             line("beta", "game_a.gb")}));
-        QCOMPARE(games.currentRow(), -1);
-        QVERIFY(games.selectedItems().isEmpty());
+        QCOMPARE(games.selectedRow(), -1);
     }
 
     void equalTitlesOrderedByPath()
@@ -70,7 +69,7 @@ private slots:
         folder.addImage(QStringLiteral("aa.gb"), "SAME");
         folder.addImage(QStringLiteral("mm.gb"), "SAME");
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         QCOMPARE(lines(games), (QStringList{line("SAME", "aa.gb"), line("SAME", "mm.gb"), line("SAME", "zz.gb")}));
@@ -85,7 +84,7 @@ private slots:
         const QString longName = QString(60, u'n') + QStringLiteral(".gb");
         folder.addImage(longName, QByteArray());
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         const QStringList got = lines(games);
@@ -118,7 +117,7 @@ private slots:
         QVERIFY(QFile::link(folder.romsPath() + QStringLiteral("/gone.gb"), folder.romsPath() + QStringLiteral("/broken.gb")));
         QVERIFY(::mkfifo(QFile::encodeName(folder.romsPath() + QStringLiteral("/pipe.gb")).constData(), 0600) == 0);
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         QStringList paths;
@@ -137,7 +136,7 @@ private slots:
         folder.addRaw(QStringLiteral("Roms/inside.bmp"), tools::demoBitmap());
         folder.addRaw(QStringLiteral("notes.png"), "x");
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         backgrounds.addItem(QStringLiteral("stale"));
         ScanRoms(platform, games, backgrounds);
@@ -150,7 +149,7 @@ private slots:
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "A");
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         backgrounds.addItem(QStringLiteral("stale"));
         ScanRoms(platform, games, backgrounds);
@@ -163,8 +162,8 @@ private slots:
         AppFolder folder;
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         QtPlatform platform(folder.path());
-        QListWidget games;
-        games.addItem(QStringLiteral("old line"));
+        GamesList games;
+        games.addLine(QStringLiteral("old line"));
         QComboBox backgrounds;
         backgrounds.addItems({QStringLiteral("kept1"), QStringLiteral("kept2")});
         backgrounds.setCurrentIndex(1);
@@ -179,8 +178,8 @@ private slots:
         AppFolder folder;
         QDir(folder.romsPath()).removeRecursively();
         QtPlatform platform(folder.path());
-        QListWidget games;
-        games.addItem(QStringLiteral("old line"));
+        GamesList games;
+        games.addLine(QStringLiteral("old line"));
         QComboBox backgrounds;
         backgrounds.addItem(QStringLiteral("kept"));
         try {
@@ -200,16 +199,16 @@ private slots:
         folder.addImage(QStringLiteral("b.gb"), "TWO");
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         const QStringList first = lines(games);
         backgrounds.setCurrentIndex(-1);
-        games.setCurrentRow(1);
+        games.selectRow(1);
         ScanRoms(platform, games, backgrounds);
         QCOMPARE(lines(games), first);
         QCOMPARE(games.count(), 2);
-        QVERIFY(games.selectedItems().isEmpty());
+        QCOMPARE(games.selectedRow(), -1);
         QCOMPARE(entries(backgrounds), QStringList{"back.bmp"});
         QCOMPARE(backgrounds.currentIndex(), 0);
     }
@@ -222,7 +221,7 @@ private slots:
         folder.addImage(QStringLiteral("zzz.gb"), "LAST GAME");
         const int before = test::openDescriptorCount();
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         QCOMPARE(lines(games), (QStringList{line("[aaa-empty.gb]", "aaa-empty.gb"), line("[bbb-short.gb]", "bbb-short.gb"),
@@ -239,7 +238,7 @@ private slots:
         for (const QString &name : names)
             folder.addImage(name, QByteArray());
         QtPlatform platform(folder.path());
-        QListWidget games;
+        GamesList games;
         QComboBox backgrounds;
         ScanRoms(platform, games, backgrounds);
         QStringList paths;
@@ -249,16 +248,21 @@ private slots:
         QVERIFY(!QFile::exists(QStringLiteral("pwned")));
     }
 
-    // The list's own order, used when lines are put in one at a time.
-    void insertPositionAgreesWithTheSort()
+    // Lines put in one at a time, in any order, stand where a whole sorted
+    // fill would put them.
+    void singleLinesGoToTheirPlace()
     {
         QStringList sorted{line("beta", "1.gb"), line("ALPHA", "2.gb"), line("alpha", "3.gb"), line("Gamma", "4.gb"),
-                           line("[x.gb]", "x.gb")};
+                           line("[x.gb]", "x.gb"), line("alpha", "0.gb")};
         sortCatalogueLines(sorted);
-        QStringList built;
-        for (const QString &l : {sorted.at(3), sorted.at(0), sorted.at(4), sorted.at(2), sorted.at(1)})
-            built.insert(catalogueInsertPosition(built, l), l);
-        QCOMPARE(built, sorted);
+        GamesList games;
+        for (int i : {3, 0, 4, 2, 5, 1})
+            games.addLine(sorted.at(i));
+        QCOMPARE(lines(games), sorted);
+        GamesList filled;
+        filled.setSortedLines(sorted);
+        QCOMPARE(lines(filled), sorted);
+        QCOMPARE(filled.selectedRow(), -1);
     }
 };
 

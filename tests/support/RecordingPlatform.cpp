@@ -7,6 +7,18 @@ RecordingPlatform::RecordingPlatform(const QString &applicationFolder, const QSt
 {
 }
 
+QStringList RecordingPlatform::listFiles(const QString &folder, const QStringList &patterns) const
+{
+    ++listings;
+    return QtPlatform::listFiles(folder, patterns);
+}
+
+QByteArray RecordingPlatform::readBytes(const QString &path, qint64 offset, qint64 count) const
+{
+    ++reads;
+    return QtPlatform::readBytes(path, offset, count);
+}
+
 std::optional<QString> RecordingPlatform::startProcess(const QString &program, const QStringList &arguments,
                                                        const QString &workingFolder)
 {

@@ -28,6 +28,8 @@ public:
 
     RecordingPlatform(const QString &applicationFolder, const QString &settingsFile);
 
+    QStringList listFiles(const QString &folder, const QStringList &patterns) const override;
+    QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const override;
     std::optional<QString> startProcess(const QString &program, const QStringList &arguments,
                                         const QString &workingFolder) override;
     void shellOpen(QWidget *owner, const QString &operation, const QString &target, const QString &parameters,
@@ -41,6 +43,9 @@ public:
     std::optional<QString> startFailure;
     // When true, processes are really started (after being recorded).
     bool startForReal = false;
+    // How often folders were listed and files read.
+    mutable int listings = 0;
+    mutable int reads = 0;
 };
 
 } // namespace zoot::test

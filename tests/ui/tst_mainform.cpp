@@ -1,4 +1,5 @@
 #include "catalogue/CatalogueEntry.h"
+#include "catalogue/GamesList.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tools/DemoPictures.h"
@@ -13,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSlider>
 #include <QtTest>
 
@@ -36,14 +36,10 @@ struct Launcher {
 
     QPoint centreOfLine(int row) const
     {
-        return window.List1->visualItemRect(window.List1->item(row)).center();
+        return window.List1->lineRect(row).center();
     }
 
-    QString selectedLine() const
-    {
-        const auto selected = window.List1->selectedItems();
-        return selected.isEmpty() ? QString() : selected.first()->text();
-    }
+    QString selectedLine() const { return window.List1->selectedLine(); }
 
     bool panelEnabled(const char *key) const { return window.StatusBar1->panel(QLatin1String(key))->isEnabled(); }
     QString panelText(const char *key) const { return window.StatusBar1->panel(QLatin1String(key))->text(); }
@@ -99,8 +95,8 @@ private slots:
         Launcher launcher(folder);
         launcher.start();
         QCOMPARE(launcher.window.List1->count(), 1);
-        QCOMPARE(launcher.window.List1->item(0)->text(), QStringLiteral("No GB roms :'("));
-        QVERIFY(launcher.window.List1->selectedItems().isEmpty());
+        QCOMPARE(launcher.window.List1->line(0), QStringLiteral("No GB roms :'("));
+        QCOMPARE(launcher.window.List1->selectedRow(), -1);
         QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games"));
         QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Filename..."));
         QCOMPARE(launcher.panelText("SGB"), QStringLiteral("SGB"));
@@ -120,7 +116,7 @@ private slots:
         QVERIFY2(report.contains(folder.romsPath()) && report.endsWith(QStringLiteral(" in ZOOTfront (Form_Load)")),
                  qPrintable(report));
         QCOMPARE(launcher.window.List1->count(), 1);
-        QCOMPARE(launcher.window.List1->item(0)->text(), QStringLiteral("No GB roms :'("));
+        QCOMPARE(launcher.window.List1->line(0), QStringLiteral("No GB roms :'("));
         QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games"));
         QCOMPARE(launcher.window.AltCmdText->text(), QStringLiteral("my emulator"));
         QCOMPARE(launcher.window.TwoPlayersCheck->checkState(), Qt::Checked);
@@ -178,6 +174,25 @@ private slots:
         QVERIFY(launcher.platform.messages.isEmpty());
     }
 
+    // Moving through a large list reads two header bytes per step and lists nothing.
+    void arrowKeysCostTwoReadsPerStep()
+    {
+        AppFolder folder;
+        for (int i = 0; i < 200; ++i)
+            folder.addImage(QStringLiteral("g%1.gb").arg(i, 3, 10, QLatin1Char('0')), QByteArray("GAME ") + QByteArray::number(i),
+                            i % 2 ? 0x80 : 0x00, 0x00);
+        Launcher launcher(folder);
+        launcher.start();
+        launcher.window.List1->setFocus();
+        const int listings = launcher.platform.listings;
+        const int reads = launcher.platform.reads;
+        for (int step = 0; step < 10; ++step)
+            QTest::keyClick(launcher.window.List1, Qt::Key_Down);
+        QCOMPARE(launcher.window.List1->selectedRow(), 10);
+        QCOMPARE(launcher.platform.reads - reads, 20);
+        QCOMPARE(launcher.platform.listings, listings);
+    }
+
     void soundChoiceSwitchesTheSoundControls()
     {
         AppFolder folder;
@@ -211,8 +226,8 @@ private slots:
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         QTest::mousePress(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(2));
         QCOMPARE(launcher.window.List1->count(), 4);
-        QCOMPARE(launcher.window.List1->item(0)->text(), catalogueLine(QStringLiteral("AAA NEW"), QStringLiteral("d.gb")));
-        QVERIFY(launcher.window.List1->selectedItems().isEmpty());
+        QCOMPARE(launcher.window.List1->line(0), catalogueLine(QStringLiteral("AAA NEW"), QStringLiteral("d.gb")));
+        QCOMPARE(launcher.window.List1->selectedRow(), -1);
         QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games [3]"));
         QCOMPARE(launcher.window.BackgroundCombo->currentText(), QStringLiteral("back.bmp"));
         QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/a.gb"));

@@ -1,6 +1,7 @@
 #include "ui/MainForm/MainForm.h"
 
 #include "catalogue/CatalogueEntry.h"
+#include "catalogue/GamesList.h"
 #include "catalogue/HeaderProbes.h"
 #include "catalogue/ScanRoms.h"
 #include "launch/LaunchCommand.h"
@@ -22,7 +23,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSlider>
@@ -63,7 +63,7 @@ MainForm::MainForm(Platform &platform, QWidget *parent)
 
 void MainForm::connectHandlers()
 {
-    connect(List1, &QListWidget::itemSelectionChanged, this, &MainForm::showSelectedGame);
+    connect(List1, &GamesList::selectedLineChanged, this, &MainForm::showSelectedGame);
     List1->viewport()->installEventFilter(this);
     connect(Command2, &PressButton::mousePressed, this, &MainForm::play);
     connect(Command1, &QPushButton::clicked, this, &MainForm::showAbout);
@@ -99,10 +99,10 @@ void MainForm::load()
     }
 
     if (List1->count() > 0) {
-        List1->setCurrentRow(0);
+        List1->selectRow(0);
         Frame1->setTitle(QStringLiteral("Games [%1]").arg(List1->count()));
     } else {
-        List1->addItem(kNoGamesLine);
+        List1->addLine(kNoGamesLine);
     }
 
     OptionLimits limits;
@@ -159,10 +159,9 @@ OptionSet MainForm::currentOptions() const
 
 void MainForm::showSelectedGame()
 {
-    const QList<QListWidgetItem *> selected = List1->selectedItems();
-    if (selected.isEmpty())
+    if (List1->selectedRow() < 0)
         return;
-    const QString relative = relativePathOfLine(selected.first()->text());
+    const QString relative = relativePathOfLine(List1->selectedLine());
     const QString path = joinPath(m_platform.applicationFolder(), relative);
     // A line that names no readable image (the placeholder, a file gone since
     // the scan, a short file) shows neither flag.
@@ -201,8 +200,7 @@ void MainForm::rescan()
 void MainForm::play(Qt::MouseButton button)
 {
     LaunchSelection selection;
-    if (const QList<QListWidgetItem *> selected = List1->selectedItems(); !selected.isEmpty())
-        selection.gameLine = selected.first()->text();
+    selection.gameLine = List1->selectedLine();
     selection.background = BackgroundCombo->currentText();
 
     const PreparedLaunch launch = prepareLaunch(m_platform, currentOptions(), selection);

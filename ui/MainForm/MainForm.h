@@ -10,12 +10,12 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QSlider;
 
 namespace zoot {
 
+class GamesList;
 class Platform;
 class PressButton;
 class StatusPanels;
@@ -37,7 +37,7 @@ public:
     QGroupBox *Frame3 = nullptr;
     QGroupBox *Frame4 = nullptr;
     QGroupBox *Frame5 = nullptr;
-    QListWidget *List1 = nullptr;
+    GamesList *List1 = nullptr;
     QComboBox *BackgroundCombo = nullptr;
     QComboBox *ResCombo = nullptr;
     QComboBox *StereoCombo = nullptr;

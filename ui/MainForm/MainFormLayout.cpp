@@ -2,6 +2,7 @@
 // contents, fonts, geometry and tab order.
 #include "ui/MainForm/MainForm.h"
 
+#include "catalogue/GamesList.h"
 #include "platform/DesignUnits.h"
 #include "ui/FrmAboutkel/DrawnIcons.h"
 #include "ui/MainForm/PressButton.h"
@@ -13,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
 
@@ -107,14 +107,12 @@ void MainForm::buildControls()
     Command2->setFont(buttonFont());
 
     Frame1 = frame(this, "Frame1", QStringLiteral("Games"), twipsRect(120, 120, 2412, 4692));
-    List1 = place(new QListWidget(Frame1), "List1", twipsRect(120, 240, 2172, 4272));
+    List1 = place(new GamesList(Frame1), "List1", twipsRect(120, 240, 2172, 4272));
     List1->setFont(designFont(QStringLiteral("Courier"), 9.6));
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setUniformItemSizes(true);
-    List1->setTextElideMode(Qt::ElideNone);
     List1->setAccessibleName(QStringLiteral("Games"));
-    List1->addItems({QStringLiteral("123456789012345678901234567890123456789012345"), QStringLiteral("games list")});
+    List1->addLine(QStringLiteral("123456789012345678901234567890123456789012345"));
+    List1->addLine(QStringLiteral("games list"));
 
     Frame5 = frame(this, "Frame5", QStringLiteral("Video"), twipsRect(2640, 120, 3012, 1092));
     BackgroundCombo = dropDown(Frame5, "BackgroundCombo", {}, QStringLiteral("Background picture"),
