@@ -36,14 +36,14 @@ void makeBenchFolder(const QString &folder, int count)
     QDir(folder).removeRecursively();
     QDir().mkpath(folder + QStringLiteral("/Roms"));
     QRandomGenerator random(20261208);
-    tools::CartridgeSpec spec;
-    spec.size = 512;
+    tools::CartridgeRecipe recipe;
+    recipe.size = 512;
     for (int i = 0; i < count; ++i) {
-        spec.title = title(random, i);
-        spec.cgbFlag = (i % 3 == 0) ? std::optional<quint8>(0x80) : std::nullopt;
-        spec.sgbFlag = (i % 5 == 0) ? 0x03 : 0x00;
+        recipe.title = title(random, i);
+        recipe.cgbFlag = (i % 3 == 0) ? std::optional<quint8>(0x80) : std::nullopt;
+        recipe.sgbFlag = (i % 5 == 0) ? 0x03 : 0x00;
         tools::writeFile(QStringLiteral("%1/Roms/game %2.gb").arg(folder).arg(i, 6, 10, QLatin1Char('0')),
-                         tools::makeCartridge(spec));
+                         tools::makeCartridge(recipe));
     }
     tools::writeFile(folder + QStringLiteral("/back.bmp"), tools::demoBitmap());
     tools::writeFile(folder + QStringLiteral("/stars.gif"), tools::demoStarsGif());

@@ -4,9 +4,9 @@
 
 namespace zoot::tools {
 
-QByteArray makeCartridge(const CartridgeSpec &spec)
+QByteArray makeCartridge(const CartridgeRecipe &recipe)
 {
-    QByteArray rom(qMax<qint64>(spec.size, 0x150 + 2), '\0');
+    QByteArray rom(qMax<qint64>(recipe.size, 0x150 + 2), '\0');
     auto at = [&rom](int offset) -> char & { return rom[offset]; };
 
     // Entry point: nop; jp 0x150. At 0x150: jr -2, an endless loop.
@@ -17,11 +17,11 @@ QByteArray makeCartridge(const CartridgeSpec &spec)
     at(0x150) = 0x18;
     at(0x151) = char(0xFE);
 
-    for (int i = 0; i < qMin<int>(spec.title.size(), 16); ++i)
-        at(0x134 + i) = spec.title.at(i);
-    if (spec.cgbFlag)
-        at(0x143) = char(*spec.cgbFlag);
-    at(0x146) = char(spec.sgbFlag);
+    for (int i = 0; i < qMin<int>(recipe.title.size(), 16); ++i)
+        at(0x134 + i) = recipe.title.at(i);
+    if (recipe.cgbFlag)
+        at(0x143) = char(*recipe.cgbFlag);
+    at(0x146) = char(recipe.sgbFlag);
     at(0x147) = 0x00; // ROM only
     at(0x148) = 0x00; // 32 KiB
     at(0x149) = 0x00; // no RAM

@@ -6,7 +6,7 @@
 
 namespace zoot::tools {
 
-struct CartridgeSpec {
+struct CartridgeRecipe {
     QByteArray title;              // raw bytes for 0x134.., at most 16 are used
     std::optional<quint8> cgbFlag; // written at 0x143 over the title when set
     quint8 sgbFlag = 0x00;         // 0x146
@@ -16,7 +16,7 @@ struct CartridgeSpec {
 // A runnable ROM-only image: a jump to an endless loop at 0x150, the old
 // licensee byte 0x33 (needed for the Super Game Boy functions), and correct
 // header and global checksums.
-QByteArray makeCartridge(const CartridgeSpec &spec);
+QByteArray makeCartridge(const CartridgeRecipe &recipe);
 
 // Writes bytes to path; false when the file cannot be written completely.
 bool writeFile(const QString &path, const QByteArray &bytes);

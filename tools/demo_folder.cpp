@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QTextStream>
 
-using zoot::tools::CartridgeSpec;
+using zoot::tools::CartridgeRecipe;
 using zoot::tools::makeCartridge;
 using zoot::tools::writeFile;
 
@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     }
     struct Demo {
         const char *file;
-        CartridgeSpec spec;
+        CartridgeRecipe recipe;
     };
     const Demo demos[] = {
         {"space_racer.gb", {"SPACE RACER", 0x00, 0x00}},
@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     };
     bool ok = true;
     for (const Demo &demo : demos)
-        ok &= writeFile(dir.filePath(QStringLiteral("Roms/") + QLatin1String(demo.file)), makeCartridge(demo.spec));
+        ok &= writeFile(dir.filePath(QStringLiteral("Roms/") + QLatin1String(demo.file)), makeCartridge(demo.recipe));
     ok &= writeFile(dir.filePath(QStringLiteral("back.bmp")), zoot::tools::demoBitmap());
     ok &= writeFile(dir.filePath(QStringLiteral("stars.gif")), zoot::tools::demoStarsGif());
     ok &= writeFile(dir.filePath(QStringLiteral("ZOOTfront.txt")),

@@ -6,27 +6,27 @@
 #include <QStringList>
 #include <QTextStream>
 
-using zoot::tools::CartridgeSpec;
+using zoot::tools::CartridgeRecipe;
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     QTextStream err(stderr);
-    CartridgeSpec spec;
+    CartridgeRecipe recipe;
     QString out;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         const bool hasValue = i + 1 < args.size();
         bool ok = true;
         if (arg == u"--title" && hasValue)
-            spec.title = args.at(++i).toLatin1();
+            recipe.title = args.at(++i).toLatin1();
         else if (arg == u"--cgb" && hasValue)
-            spec.cgbFlag = quint8(args.at(++i).toUInt(&ok, 16));
+            recipe.cgbFlag = quint8(args.at(++i).toUInt(&ok, 16));
         else if (arg == u"--sgb" && hasValue)
-            spec.sgbFlag = quint8(args.at(++i).toUInt(&ok, 16));
+            recipe.sgbFlag = quint8(args.at(++i).toUInt(&ok, 16));
         else if (arg == u"--size" && hasValue)
-            spec.size = args.at(++i).toLongLong(&ok);
+            recipe.size = args.at(++i).toLongLong(&ok);
         else if (!arg.startsWith(u"--") && out.isEmpty())
             out = arg;
         else
@@ -36,7 +36,7 @@ int main(int argc, char **argv)
             return 2;
         }
     }
-    if (out.isEmpty() || !zoot::tools::writeFile(out, zoot::tools::makeCartridge(spec))) {
+    if (out.isEmpty() || !zoot::tools::writeFile(out, zoot::tools::makeCartridge(recipe))) {
         err << "zoot-makecart: cannot write \"" << out << "\"\n";
         return 1;
     }

@@ -38,6 +38,16 @@ QString line(const QString &title, const QString &file)
     return title + QString(kTitleField - title.size(), u' ') + QStringLiteral("Roms/") + file;
 }
 
+// The platform a scan reads through and the two lists it fills.
+struct Scan {
+    explicit Scan(const AppFolder &folder) : platform(folder.path()) {}
+    void run() { ScanRoms(platform, games, backgrounds); }
+
+    QtPlatform platform;
+    GamesList games;
+    QComboBox backgrounds;
+};
+
 } // namespace
 
 class ScanRomsTest : public QObject {
@@ -51,15 +61,13 @@ private slots:
         folder.addImage(QStringLiteral("game_a.gb"), "beta");
         folder.addImage(QStringLiteral("c.gb"), "Beta");
         folder.addImage(QStringLiteral("d.gb"), "alpha");
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
+        Scan scan(folder);
+        scan.run();
         // Letter case is ignored; equal titles fall to their paths (d.gb before
         // game_b.gb, c.gb before game_a.gb).
-        QCOMPARE(lines(games), (QStringList{line("alpha", "d.gb"), line("ALPHA", "game_b.gb"), line("Beta", "c.gb"),
+        QCOMPARE(lines(scan.games), (QStringList{line("alpha", "d.gb"), line("ALPHA", "game_b.gb"), line("Beta", "c.gb"),
                                             line("beta", "game_a.gb")}));
-        QCOMPARE(games.selectedRow(), -1);
+        QCOMPARE(scan.games.selectedRow(), -1);
     }
 
     void equalTitlesOrderedByPath()
@@ -68,11 +76,9 @@ private slots:
         folder.addImage(QStringLiteral("zz.gb"), "SAME");
         folder.addImage(QStringLiteral("aa.gb"), "SAME");
         folder.addImage(QStringLiteral("mm.gb"), "SAME");
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
-        QCOMPARE(lines(games), (QStringList{line("SAME", "aa.gb"), line("SAME", "mm.gb"), line("SAME", "zz.gb")}));
+        Scan scan(folder);
+        scan.run();
+        QCOMPARE(lines(scan.games), (QStringList{line("SAME", "aa.gb"), line("SAME", "mm.gb"), line("SAME", "zz.gb")}));
     }
 
     void layoutWithFallbackTitles()
@@ -83,11 +89,9 @@ private slots:
         folder.addImage(QStringLiteral("sixteen.gb"), "ABCDEFGHIJKLMNOP");
         const QString longName = QString(60, u'n') + QStringLiteral(".gb");
         folder.addImage(longName, QByteArray());
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
-        const QStringList got = lines(games);
+        Scan scan(folder);
+        scan.run();
+        const QStringList got = lines(scan.games);
         QVERIFY(got.contains(line("[blank.gb]", "blank.gb")));
         QVERIFY(got.contains(line("[flags.gb]", "flags.gb")));
         QVERIFY(got.contains(QStringLiteral("ABCDEFGHIJKLMNOP") + QString(29, u' ') + QStringLiteral("Roms/sixteen.gb")));
@@ -116,12 +120,10 @@ private slots:
         QVERIFY(QFile::link(folder.romsPath() + QStringLiteral("/game.cgb"), folder.romsPath() + QStringLiteral("/linked.gb")));
         QVERIFY(QFile::link(folder.romsPath() + QStringLiteral("/gone.gb"), folder.romsPath() + QStringLiteral("/broken.gb")));
         QVERIFY(::mkfifo(QFile::encodeName(folder.romsPath() + QStringLiteral("/pipe.gb")).constData(), 0600) == 0);
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
+        Scan scan(folder);
+        scan.run();
         QStringList paths;
-        for (const QString &l : lines(games))
+        for (const QString &l : lines(scan.games))
             paths.append(relativePathOfLine(l));
         paths.sort();
         QCOMPARE(paths, (QStringList{"Roms/game.GB", "Roms/game.cgb", "Roms/game.gbc", "Roms/linked.gb"}));
@@ -135,26 +137,22 @@ private slots:
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         folder.addRaw(QStringLiteral("Roms/inside.bmp"), tools::demoBitmap());
         folder.addRaw(QStringLiteral("notes.png"), "x");
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        backgrounds.addItem(QStringLiteral("stale"));
-        ScanRoms(platform, games, backgrounds);
-        QCOMPARE(entries(backgrounds), (QStringList{"back.bmp", "stars.gif"}));
-        QCOMPARE(backgrounds.currentIndex(), 0);
+        Scan scan(folder);
+        scan.backgrounds.addItem(QStringLiteral("stale"));
+        scan.run();
+        QCOMPARE(entries(scan.backgrounds), (QStringList{"back.bmp", "stars.gif"}));
+        QCOMPARE(scan.backgrounds.currentIndex(), 0);
     }
 
     void noPicturesLeavesNoSelection()
     {
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "A");
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        backgrounds.addItem(QStringLiteral("stale"));
-        ScanRoms(platform, games, backgrounds);
-        QCOMPARE(backgrounds.count(), 0);
-        QCOMPARE(backgrounds.currentIndex(), -1);
+        Scan scan(folder);
+        scan.backgrounds.addItem(QStringLiteral("stale"));
+        scan.run();
+        QCOMPARE(scan.backgrounds.count(), 0);
+        QCOMPARE(scan.backgrounds.currentIndex(), -1);
     }
 
     void emptyRomsFolderLeavesBackgroundsUntouched()
@@ -198,19 +196,17 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "ONE");
         folder.addImage(QStringLiteral("b.gb"), "TWO");
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
-        const QStringList first = lines(games);
-        backgrounds.setCurrentIndex(-1);
-        games.selectRow(1);
-        ScanRoms(platform, games, backgrounds);
-        QCOMPARE(lines(games), first);
-        QCOMPARE(games.count(), 2);
-        QCOMPARE(games.selectedRow(), -1);
-        QCOMPARE(entries(backgrounds), QStringList{"back.bmp"});
-        QCOMPARE(backgrounds.currentIndex(), 0);
+        Scan scan(folder);
+        scan.run();
+        const QStringList first = lines(scan.games);
+        scan.backgrounds.setCurrentIndex(-1);
+        scan.games.selectRow(1);
+        scan.run();
+        QCOMPARE(lines(scan.games), first);
+        QCOMPARE(scan.games.count(), 2);
+        QCOMPARE(scan.games.selectedRow(), -1);
+        QCOMPARE(entries(scan.backgrounds), QStringList{"back.bmp"});
+        QCOMPARE(scan.backgrounds.currentIndex(), 0);
     }
 
     void brokenImagesDoNotHideTheCollection()
@@ -220,11 +216,9 @@ private slots:
         folder.addRaw(QStringLiteral("Roms/bbb-short.gb"), QByteArray(300, 'x'));
         folder.addImage(QStringLiteral("zzz.gb"), "LAST GAME");
         const int before = test::openDescriptorCount();
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
-        QCOMPARE(lines(games), (QStringList{line("[aaa-empty.gb]", "aaa-empty.gb"), line("[bbb-short.gb]", "bbb-short.gb"),
+        Scan scan(folder);
+        scan.run();
+        QCOMPARE(lines(scan.games), (QStringList{line("[aaa-empty.gb]", "aaa-empty.gb"), line("[bbb-short.gb]", "bbb-short.gb"),
                                             line("LAST GAME", "zzz.gb")}));
         QCOMPARE(test::openDescriptorCount(), before);
     }
@@ -237,12 +231,10 @@ private slots:
                                 QStringLiteral("\u65E5\u672C \u00E9.gb"), QStringLiteral("quote\".gb")};
         for (const QString &name : names)
             folder.addImage(name, QByteArray());
-        QtPlatform platform(folder.path());
-        GamesList games;
-        QComboBox backgrounds;
-        ScanRoms(platform, games, backgrounds);
+        Scan scan(folder);
+        scan.run();
         QStringList paths;
-        for (const QString &l : lines(games))
+        for (const QString &l : lines(scan.games))
             paths.append(relativePathOfLine(l).mid(5));
         QCOMPARE(QSet<QString>(paths.begin(), paths.end()), QSet<QString>(names.begin(), names.end()));
         QVERIFY(!QFile::exists(QStringLiteral("pwned")));

@@ -18,14 +18,6 @@ OptionLimits limitsWithPictures(int pictures)
     return limits;
 }
 
-void writeConf(const QString &path, const QByteArray &options)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Options]\n" + options);
-}
-
 } // namespace
 
 class OptionsStoreTest : public QObject {
@@ -57,7 +49,7 @@ private slots:
     void backgroundIndexPastTheEndSelectsTheFirstPicture()
     {
         AppFolder folder;
-        writeConf(folder.settingsFile(), "BackgroundCombo=7\n");
+        folder.writeOptions("BackgroundCombo=7\n");
         QtPlatform platform(folder.path(), folder.settingsFile());
         QCOMPARE(restoreOptions(platform, limitsWithPictures(3)).values.backgroundCombo, 0);
         QCOMPARE(restoreOptions(platform, limitsWithPictures(8)).values.backgroundCombo, 7);
@@ -137,7 +129,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, key);
         AppFolder folder;
-        writeConf(folder.settingsFile(), line + "\nTwoPlayersCheck=1\nAltCmdText=mine\n");
+        folder.writeOptions(line + "\nTwoPlayersCheck=1\nAltCmdText=mine\n");
         QtPlatform platform(folder.path(), folder.settingsFile());
         const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(2));
         QCOMPARE(restored.problems.size(), 1);
@@ -153,7 +145,7 @@ private slots:
     void handEditedValueWithCommaKeepsItsText()
     {
         AppFolder folder;
-        writeConf(folder.settingsFile(), "AltCmdText=SNESKey ZOOT /a, -fast\nResCombo=2\n");
+        folder.writeOptions("AltCmdText=SNESKey ZOOT /a, -fast\nResCombo=2\n");
         QtPlatform platform(folder.path(), folder.settingsFile());
         const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(1));
         QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a, -fast"));

@@ -13,12 +13,12 @@ AppFolder::AppFolder()
 
 QString AppFolder::addImage(const QString &name, const QByteArray &title, std::optional<quint8> cgb, quint8 sgb)
 {
-    tools::CartridgeSpec spec;
-    spec.title = title;
-    spec.cgbFlag = cgb;
-    spec.sgbFlag = sgb;
-    spec.size = 512;
-    return addRaw(QStringLiteral("Roms/") + name, tools::makeCartridge(spec));
+    tools::CartridgeRecipe recipe;
+    recipe.title = title;
+    recipe.cgbFlag = cgb;
+    recipe.sgbFlag = sgb;
+    recipe.size = 512;
+    return addRaw(QStringLiteral("Roms/") + name, tools::makeCartridge(recipe));
 }
 
 QString AppFolder::addRaw(const QString &relativePath, const QByteArray &bytes)
@@ -28,6 +28,13 @@ QString AppFolder::addRaw(const QString &relativePath, const QByteArray &bytes)
     if (!tools::writeFile(full, bytes))
         qFatal("cannot write %s", qPrintable(full));
     return full;
+}
+
+void AppFolder::writeOptions(const QByteArray &lines) const
+{
+    QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+    if (!tools::writeFile(settingsFile(), "[Options]\n" + lines))
+        qFatal("cannot write %s", qPrintable(settingsFile()));
 }
 
 QByteArray headerBytes(qint64 size, std::initializer_list<std::pair<int, QByteArray>> patches)

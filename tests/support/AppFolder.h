@@ -22,6 +22,8 @@ public:
     QString addImage(const QString &name, const QByteArray &title, std::optional<quint8> cgb = std::nullopt,
                      quint8 sgb = 0x00);
     QString addRaw(const QString &relativePath, const QByteArray &bytes);
+    // Writes the settings file by hand: an [Options] section holding lines.
+    void writeOptions(const QByteArray &lines) const;
 
 private:
     QTemporaryDir m_dir;

@@ -55,14 +55,6 @@ void clickButton(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-void writeOptions(const AppFolder &folder, const QByteArray &lines)
-{
-    QDir().mkpath(QFileInfo(folder.settingsFile()).absolutePath());
-    QFile file(folder.settingsFile());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Options]\n" + lines);
-}
-
 } // namespace
 
 class MainFormTest : public QObject {
@@ -108,7 +100,7 @@ private slots:
     {
         AppFolder folder;
         QDir(folder.romsPath()).removeRecursively();
-        writeOptions(folder, "AltCmdText=my emulator\nTwoPlayersCheck=1\n");
+        folder.writeOptions("AltCmdText=my emulator\nTwoPlayersCheck=1\n");
         Launcher launcher(folder);
         launcher.start();
         QCOMPARE(launcher.platform.messages.size(), 1);
@@ -126,7 +118,7 @@ private slots:
     {
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "A");
-        writeOptions(folder, "VolumeSlider=loud\nCgbOption=9\nAltCmdText=kept\nStereoCheck=2\n");
+        folder.writeOptions("VolumeSlider=loud\nCgbOption=9\nAltCmdText=kept\nStereoCheck=2\n");
         Launcher launcher(folder);
         launcher.start();
         QCOMPARE(launcher.platform.messages.size(), 1);
@@ -197,7 +189,7 @@ private slots:
     {
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "A");
-        writeOptions(folder, "SoundOption=1\n");
+        folder.writeOptions("SoundOption=1\n");
         Launcher launcher(folder);
         launcher.start();
         MainForm &w = launcher.window;

@@ -7,13 +7,21 @@ namespace zoot {
 
 namespace {
 
-QPixmap handheld(int size)
+// A transparent square of size pixels, drawn by paint on a 32-unit grid.
+template <typename Paint>
+QPixmap drawn(int size, Paint paint)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
+    paint(p);
+    return pixmap;
+}
+
+void paintHandheld(QPainter &p)
+{
     p.setPen(QPen(QColor(60, 60, 70), 1));
     p.setBrush(QColor(200, 200, 190));
     p.drawRoundedRect(QRectF(6.5, 1.5, 19, 29), 2, 2);
@@ -28,16 +36,10 @@ QPixmap handheld(int size)
     p.setBrush(QColor(160, 30, 80));
     p.drawEllipse(QPointF(20, 23), 1.6, 1.6);
     p.drawEllipse(QPointF(23, 20.5), 1.6, 1.6);
-    return pixmap;
 }
 
-QPixmap globe(int size)
+void paintGlobe(QPainter &p)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(20, 60, 120), 1.2));
     p.setBrush(QColor(90, 160, 220));
     p.drawEllipse(QRectF(3, 3, 26, 26));
@@ -47,21 +49,20 @@ QPixmap globe(int size)
     p.drawLine(QPointF(3, 16), QPointF(29, 16));
     p.drawLine(QPointF(5.5, 9.5), QPointF(26.5, 9.5));
     p.drawLine(QPointF(5.5, 22.5), QPointF(26.5, 22.5));
-    return pixmap;
 }
 
 } // namespace
 
 QIcon windowIcon()
 {
-    return QIcon(handheld(32));
+    return QIcon(drawn(32, paintHandheld));
 }
 
 QIcon homepageIcon()
 {
     QIcon icon;
-    icon.addPixmap(globe(32));
-    icon.addPixmap(globe(48));
+    icon.addPixmap(drawn(32, paintGlobe));
+    icon.addPixmap(drawn(48, paintGlobe));
     return icon;
 }
 
