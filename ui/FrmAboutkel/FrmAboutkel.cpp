@@ -51,7 +51,6 @@ FrmAboutkel::FrmAboutkel(Platform &platform, QWidget *owner)
     setObjectName(QStringLiteral("FrmAboutkel"));
     setWindowTitle(QStringLiteral("About..."));
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(px(3012), px(2412));
 
     const QFont small = designFont(QStringLiteral("Tahoma"), 7.8);
