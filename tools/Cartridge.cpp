@@ -28,10 +28,7 @@ QByteArray makeCartridge(const CartridgeRecipe &recipe)
     at(0x14A) = 0x01; // overseas
     at(0x14B) = 0x33;
 
-    quint8 headerSum = 0;
-    for (int i = 0x134; i <= 0x14C; ++i)
-        headerSum = quint8(headerSum - quint8(rom.at(i)) - 1);
-    at(0x14D) = char(headerSum);
+    at(0x14D) = char(headerChecksum(rom));
 
     quint16 globalSum = 0;
     for (qsizetype i = 0; i < rom.size(); ++i) {
@@ -41,6 +38,14 @@ QByteArray makeCartridge(const CartridgeRecipe &recipe)
     at(0x14E) = char(globalSum >> 8);
     at(0x14F) = char(globalSum & 0xFF);
     return rom;
+}
+
+quint8 headerChecksum(const QByteArray &rom)
+{
+    quint8 sum = 0;
+    for (int i = 0x134; i <= 0x14C && i < rom.size(); ++i)
+        sum = quint8(sum - quint8(rom.at(i)) - 1);
+    return sum;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

@@ -18,6 +18,9 @@ struct CartridgeRecipe {
 // header and global checksums.
 QByteArray makeCartridge(const CartridgeRecipe &recipe);
 
+// The header checksum byte (0x14D) that bytes 0x134-0x14C of rom call for.
+quint8 headerChecksum(const QByteArray &rom);
+
 // Writes bytes to path; false when the file cannot be written completely.
 bool writeFile(const QString &path, const QByteArray &bytes);
 

@@ -54,7 +54,7 @@ pids+=($!)
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "brindle's ZOOTfront" | head -n1) \
   || fail "the launcher window did not appear: $(cat "$work/program.log")"
-sleep 0.5
+sleep 1
 
 # Client coordinates in pixels: "AdLib" inside the Sound frame, then "Play".
 xdotool mousemove --window "$window" 190 208 click 1

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QAccessible>
 #include <QtTest>
 
 using namespace zoot;
@@ -370,6 +371,41 @@ private slots:
         QCOMPARE(w.ResCombo->count(), 6);
         QCOMPARE(w.ResCombo->itemText(2), QStringLiteral("360x144 full screen"));
         QCOMPARE(w.ResCombo->currentIndex(), -1);
+    }
+
+    // What assistive technology reads: every games-list line, each panel's
+    // text and whether it is enabled, and the controls by name.
+    void screenReaderSeesLinesPanelsAndControls()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "ALPHA", 0x80, 0x00);
+        folder.addImage(QStringLiteral("b.gb"), "BRAVO");
+        Launcher launcher(folder);
+        launcher.start();
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(launcher.window.List1);
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Games"));
+        QStringList read;
+        for (int i = 0; i < list->childCount(); ++i) {
+            if (QAccessibleInterface *child = list->child(i); child && child->role() == QAccessible::ListItem)
+                read.append(child->text(QAccessible::Name));
+        }
+        QCOMPARE(read, (QStringList{catalogueLine("ALPHA", "a.gb"), catalogueLine("BRAVO", "b.gb")}));
+
+        QAccessibleInterface *file = QAccessible::queryAccessibleInterface(launcher.window.StatusBar1->panel(1));
+        QCOMPARE(file->text(QAccessible::Name), QStringLiteral("Roms/a.gb"));
+        QAccessibleInterface *cgb = QAccessible::queryAccessibleInterface(launcher.window.StatusBar1->panel(QStringLiteral("CGB")));
+        QAccessibleInterface *sgb = QAccessible::queryAccessibleInterface(launcher.window.StatusBar1->panel(QStringLiteral("SGB")));
+        QVERIFY(!cgb->state().disabled);
+        QVERIFY(sgb->state().disabled);
+        QCOMPARE(QAccessible::queryAccessibleInterface(launcher.window.Frame1)->text(QAccessible::Name),
+                 QStringLiteral("Games [2]"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(launcher.window.Command2)->text(QAccessible::Name), QStringLiteral("Play"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(launcher.window.VolumeSlider)->text(QAccessible::Name),
+                 QStringLiteral("Volume level"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(launcher.window.AltCmdText)->text(QAccessible::Name),
+                 QStringLiteral("Other command"));
     }
 
     void questionMarkOpensTheAboutWindowModally()
