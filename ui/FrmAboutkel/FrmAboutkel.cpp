@@ -70,7 +70,7 @@ FrmAboutkel::FrmAboutkel(Platform &platform, QWidget *owner)
     m_command3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_command3->setFocusPolicy(Qt::StrongFocus);
 
-    m_label2 = centredLabel(this, "Label2", QStringLiteral("Freeware - use it, share it, enjoy it"),
+    m_label2 = centredLabel(this, "Label2", QStringLiteral("Freeware - have fun!"),
                             twipsRect(120, 1560, 2772, 252));
     m_label1 = centredLabel(this, "Label1", versionLine(platform), twipsRect(120, 1320, 2772, 252));
 
