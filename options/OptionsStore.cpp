@@ -42,8 +42,8 @@ public:
         const QString text = read(key, target);
         const std::optional<int> value = plainInteger(text);
         if (!value || *value < -1) {
-            reject(key, text, target);
             target = qMin(target, count - 1);
+            reject(key, text, target);
         } else {
             target = *value > count - 1 ? qMin(0, count - 1) : *value;
         }

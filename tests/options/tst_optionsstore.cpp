@@ -142,6 +142,17 @@ private slots:
         QCOMPARE(restored.values, expected);
     }
 
+    void invalidBackgroundWithoutPicturesSelectsNone()
+    {
+        AppFolder folder;
+        folder.writeOptions("BackgroundCombo=-7\n");
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(0));
+        QCOMPARE(restored.values.backgroundCombo, -1);
+        QCOMPARE(restored.problems.size(), 1);
+        QVERIFY2(restored.problems.first().contains(QStringLiteral("; -1 is used")), qPrintable(restored.problems.first()));
+    }
+
     void handEditedValueWithCommaKeepsItsText()
     {
         AppFolder folder;
