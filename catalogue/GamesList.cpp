@@ -28,11 +28,6 @@ QString GamesList::line(int row) const
     return m_model->index(row).data().toString();
 }
 
-QStringList GamesList::lines() const
-{
-    return m_model->stringList();
-}
-
 void GamesList::setSortedLines(QStringList sortedLines)
 {
     m_model->setStringList(std::move(sortedLines));

@@ -17,7 +17,6 @@ public:
 
     int count() const;
     QString line(int row) const;
-    QStringList lines() const;
 
     // Replaces every line with sortedLines, which must be in catalogue order;
     // no line is selected afterwards.

@@ -20,7 +20,4 @@ QString ColourProbe(const Platform &platform, const QString &path);
 // "GB", "SGB" or the flag byte at 0x146 as a one-character string.
 QString SuperProbe(const Platform &platform, const QString &path);
 
-// Bytes a title read needs: the file must hold at least this many.
-inline constexpr qint64 kTitleEnd = 0x144;
-
 } // namespace zoot

@@ -19,7 +19,6 @@ public:
 
     QLabel *panel(const QString &key) const; // nullptr for an unknown key
     QLabel *panel(int position) const;       // 1 is the leftmost
-    int panelCount() const { return int(m_panels.size()); }
 
 private:
     QVector<QLabel *> m_panels;
