@@ -1,11 +1,17 @@
+// SPDX-License-Identifier: MIT
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
 #include "ui/MainForm/MainForm.h"
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // A write past the file-size limit then fails with EFBIG, which the
+    // settings store reports, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(zoot::kApplicationTitle);
     QApplication::setOrganizationName(zoot::kApplicationTitle);

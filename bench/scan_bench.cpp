@@ -10,7 +10,7 @@
 // Usage: zoot-scan-bench [N ...]           (default 1000 10000 100000)
 //        zoot-scan-bench --startup FOLDER  (child mode: one start-up, prints peak RSS in KiB)
 #include "bench/BenchFolder.h"
-#include "catalogue/GamesList.h"
+#include "ui/MainForm/GamesList.h"
 #include "catalogue/HeaderProbes.h"
 #include "catalogue/ScanRoms.h"
 #include "platform/QtPlatform.h"
@@ -154,7 +154,7 @@ int main(int argc, char **argv)
         });
         zoot::GamesList games;
         QComboBox backgrounds;
-        f.scan = medianMs([&] { zoot::ScanRoms(platform, games, backgrounds); });
+        f.scan = medianMs([&] { games.setSortedEntries(zoot::ScanRoms(platform).games); });
         f.startup = medianMs([&] { startupMs(folder, settings); }) - emptyStartup;
 
         QProcess child;

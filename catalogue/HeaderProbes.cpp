@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/HeaderProbes.h"
 
 #include "platform/Platform.h"

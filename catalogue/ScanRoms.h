@@ -1,27 +1,30 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "catalogue/CatalogueEntry.h"
 
 #include <QStringList>
 
-class QComboBox;
+#include <optional>
 
 namespace zoot {
 
-class GamesList;
 class Platform;
 
 inline const QStringList kImagePatterns{QStringLiteral("*.gb"), QStringLiteral("*.cgb"), QStringLiteral("*.gbc")};
 inline const QStringList kPicturePatterns{QStringLiteral("*.gif"), QStringLiteral("*.bmp")};
 
-// The games-list lines for the Roms folder of the application folder, in
-// catalogue order. An image that cannot be read is listed under its fallback
-// title. Throws ZootError when the Roms folder cannot be listed.
-QStringList catalogueLines(const Platform &platform);
+// What a scan found: the games list's lines and the background pictures.
+struct Catalogue {
+    QList<CatalogueEntry> games; // in catalogue order
+    // The picture names in the application folder, read only when images
+    // were found; otherwise nullopt, and the background list stays as it is.
+    std::optional<QStringList> pictures;
+};
 
-// Rebuilds the games list from the Roms folder, leaving no line selected. When
-// images were found, also rebuilds the background list from the pictures in
-// the application folder with the first one selected; when none were found,
-// the background list is left as it was. Throws before changing either list
-// when the Roms folder cannot be listed.
-void ScanRoms(const Platform &platform, GamesList &games, QComboBox &backgrounds);
+// Reads the Roms folder of the application folder: one entry per image under
+// its header title, or its file name when the header has none or cannot be
+// read. Throws ZootError when the Roms folder cannot be listed.
+Catalogue ScanRoms(const Platform &platform);
 
 } // namespace zoot

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: MIT
 #include "launch/LaunchCommand.h"
 
-#include "catalogue/CatalogueEntry.h"
 #include "launch/ShortName.h"
 #include "options/OptionsStore.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
+
+#include <QProcess>
 
 #include <array>
 
@@ -24,14 +26,21 @@ QString number(int value)
 
 PreparedLaunch prepareLaunch(Platform &platform, const OptionSet &o, const LaunchSelection &selection)
 {
+    PreparedLaunch result;
     const QString folder = platform.applicationFolder();
-    saveLaunchOptions(platform, o);
+    // A path that is gone leaves its place empty; the message says why.
+    const auto shortPath = [&](const QString &relative) {
+        const std::optional<QString> path = ShortName(platform, joinPath(folder, relative));
+        if (!path)
+            result.messages.append(kShortNameMessage);
+        return path.value_or(QString());
+    };
 
     const QString video = QStringLiteral(" -video ") + number(o.resCombo);
 
     QString background;
     if (o.backgroundCheck == kChecked)
-        background = QStringLiteral(" -bg ") + ShortName(platform, joinPath(folder, trimSpaces(selection.background)));
+        background = QStringLiteral(" -bg ") + shortPath(trimSpaces(selection.background));
 
     QString sound;
     QString volume;
@@ -45,22 +54,22 @@ PreparedLaunch prepareLaunch(Platform &platform, const OptionSet &o, const Launc
     } else {
         sound = QStringLiteral(" -sound 0");
     }
-    saveSoundOption(platform, o.soundOption);
 
     QString mode;
-    if (o.cgbOption >= 0 && o.cgbOption < int(kModeFlags.size())) {
-        saveCgbOption(platform, o.cgbOption);
+    if (o.cgbOption >= 0 && o.cgbOption < int(kModeFlags.size()))
         mode = kModeFlags.at(size_t(o.cgbOption));
-    }
 
     const QString nocrc = o.noCRCCheck == kChecked ? QStringLiteral(" -nocrc") : QString();
     const QString players = o.twoPlayersCheck == kChecked ? QStringLiteral(" -2p") : QString();
-    const QString program = o.altCmdCheck == kChecked ? o.altCmdText + u' ' : QStringLiteral("ZOOT ");
-    const QString image = ShortName(platform, joinPath(folder, relativePathOfLine(selection.gameLine)));
+    const bool other = o.altCmdCheck == kChecked;
+    const QString program = other ? o.altCmdText + u' ' : QStringLiteral("ZOOT ");
+    const QString image = shortPath(selection.game);
 
-    PreparedLaunch result;
     result.commandLine = program + image + mode + nocrc + sound + volume + stereo + video + background + players;
-    result.saveFailure = platform.flushSettings();
+    // Without a word of its own, the other command would leave the image
+    // path first on the line, to be run as the program.
+    result.otherCommandBlank = other && QProcess::splitCommand(o.altCmdText).isEmpty();
+    result.saveFailure = platform.saveSettings(kOptionsSection, launchSettings(o));
     return result;
 }
 

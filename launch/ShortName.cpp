@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "launch/ShortName.h"
 
 #include "platform/Platform.h"
@@ -16,12 +17,10 @@ QString quotedForCommandLine(const QString &path)
     return u'"' + quoted + u'"';
 }
 
-QString ShortName(Platform &platform, const QString &path)
+std::optional<QString> ShortName(const Platform &platform, const QString &path)
 {
-    if (path.isEmpty() || !platform.pathExists(path)) {
-        platform.messageBox(nullptr, kShortNameMessage);
-        return {};
-    }
+    if (path.isEmpty() || !platform.pathExists(path))
+        return std::nullopt;
     return quotedForCommandLine(path);
 }
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "launch/StartCommand.h"
 
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
 
 #include <QProcess>
@@ -13,7 +15,7 @@ std::optional<QString> startCommandLine(Platform &platform, const QString &comma
         return QStringLiteral("The command line is empty: there is no program to start.");
     const QString program = words.takeFirst();
     if (auto reason = platform.startProcess(program, words, workingFolder))
-        return QStringLiteral("Cannot start \"%1\".\r\n\r\n%2").arg(program, *reason);
+        return QStringLiteral("Cannot start \"%1\".\n\n%2").arg(readableText(program), *reason);
     return std::nullopt;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -6,20 +7,23 @@ namespace zoot {
 
 // The thirteen remembered options, as the values of their controls: check
 // values 0 unchecked, 1 checked, 2 grayed; list and group indexes -1 for none.
+// A new OptionSet holds the defaults of the option table.
 struct OptionSet {
-    int backgroundCombo = 0;
-    int volumeCheck = 0;
-    int volumeSlider = 10;
-    int stereoCheck = 0;
-    int stereoCombo = 1;
-    int resCombo = 0;
-    int backgroundCheck = 0;
-    int soundOption = 0;
-    int cgbOption = 0;
-    int noCRCCheck = 0;
-    int twoPlayersCheck = 0;
-    int altCmdCheck = 0;
-    QString altCmdText = QStringLiteral("SNESKey ZOOT /a");
+    OptionSet();
+
+    int backgroundCombo;
+    int volumeCheck;
+    int volumeSlider;
+    int stereoCheck;
+    int stereoCombo;
+    int resCombo;
+    int backgroundCheck;
+    int soundOption;
+    int cgbOption;
+    int noCRCCheck;
+    int twoPlayersCheck;
+    int altCmdCheck;
+    QString altCmdText;
 
     bool operator==(const OptionSet &) const = default;
 };
@@ -30,5 +34,8 @@ inline constexpr int kGrayed = 2;
 
 inline constexpr int kNoSound = 0;
 inline constexpr int kAdLib = 1;
+
+inline constexpr int kVolumeLowest = 0;
+inline constexpr int kVolumeHighest = 15;
 
 } // namespace zoot

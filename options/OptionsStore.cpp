@@ -1,12 +1,23 @@
+// SPDX-License-Identifier: MIT
 #include "options/OptionsStore.h"
 
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace zoot {
 
 namespace {
+
+// A stored value quoted in a message: long enough to recognise, short enough
+// to read.
+constexpr qsizetype kQuotedLength = 60;
+
+QString quoted(const QString &stored)
+{
+    return stored.size() <= kQuotedLength ? stored : stored.left(kQuotedLength) + QChar(0x2026);
+}
 
 std::optional<int> plainInteger(const QString &text)
 {
@@ -15,64 +26,30 @@ std::optional<int> plainInteger(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-class Restorer {
-public:
-    Restorer(Platform &platform, RestoredOptions &result) : m_platform(platform), m_result(result) {}
-
-    // Reads key as an integer in [lowest, highest]; anything else keeps target's default.
-    void integer(const QString &key, int &target, int lowest, int highest)
-    {
-        const QString text = read(key, target);
-        const std::optional<int> value = plainInteger(text);
-        if (value && *value >= lowest && *value <= highest)
-            target = *value;
-        else
-            reject(key, text, target);
-    }
-
-    void checkValue(const QString &key, int &target) { integer(key, target, kUnchecked, kGrayed); }
-
-    // A list index: -1 (nothing selected) or a line of the list.
-    void listIndex(const QString &key, int &target, int count) { integer(key, target, -1, count - 1); }
-
-    // The stored background may name a picture that has gone since: any index
-    // past the end falls back to the first picture, or to none without pictures.
-    void backgroundIndex(const QString &key, int &target, int count)
-    {
-        const QString text = read(key, target);
-        const std::optional<int> value = plainInteger(text);
-        if (!value || *value < -1) {
-            target = qMin(target, count - 1);
-            reject(key, text, target);
-        } else {
-            target = *value > count - 1 ? qMin(0, count - 1) : *value;
-        }
-    }
-
-    void text(const QString &key, QString &target)
-    {
-        target = m_platform.readSetting(kOptionsSection, key, target);
-    }
-
-private:
-    QString read(const QString &key, int fallback)
-    {
-        return m_platform.readSetting(kOptionsSection, key, QString::number(fallback));
-    }
-
-    void reject(const QString &key, const QString &stored, int fallback)
-    {
-        m_result.problems.append(QStringLiteral("The stored value \"%1\" of %2 is not valid; %3 is used instead")
-                                     .arg(stored, key, QString::number(fallback)));
-    }
-
-    Platform &m_platform;
-    RestoredOptions &m_result;
-};
-
-void saveNumber(Platform &platform, const QString &key, int value)
+// The value of a number row read from stored, or nullopt when it is not valid.
+std::optional<int> validNumber(const OptionRow &row, const QString &stored, const OptionLimits &limits)
 {
-    platform.writeSetting(kOptionsSection, key, QString::number(value));
+    const std::optional<int> value = plainInteger(stored);
+    if (!value)
+        return std::nullopt;
+    const int count = row.count ? limits.*row.count : 0;
+    switch (row.rule) {
+    case OptionRule::CheckValue:
+        return *value >= kUnchecked && *value <= kGrayed ? value : std::nullopt;
+    case OptionRule::Range:
+        return *value >= row.lowest && *value <= row.highest ? value : std::nullopt;
+    case OptionRule::ListIndex:
+        return *value >= -1 && *value < count ? value : std::nullopt;
+    case OptionRule::Background:
+        // The stored picture may have gone since: past the end means the
+        // first picture, or none when there are none.
+        return *value < -1 ? std::nullopt : std::optional<int>(*value > count - 1 ? std::min(0, count - 1) : *value);
+    case OptionRule::GroupIndex:
+        return *value >= 0 && *value < count ? value : std::nullopt;
+    case OptionRule::Text:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -80,47 +57,59 @@ void saveNumber(Platform &platform, const QString &key, int value)
 RestoredOptions restoreOptions(Platform &platform, const OptionLimits &limits)
 {
     RestoredOptions result;
+    const SettingsSection stored = platform.readSettings(kOptionsSection);
+    if (stored.problem)
+        result.problems.append(*stored.problem);
     OptionSet &o = result.values;
-    Restorer r(platform, result);
-    r.backgroundIndex(QStringLiteral("BackgroundCombo"), o.backgroundCombo, limits.backgroundCount);
-    r.checkValue(QStringLiteral("VolumeCheck"), o.volumeCheck);
-    r.integer(QStringLiteral("VolumeSlider"), o.volumeSlider, limits.sliderMinimum, limits.sliderMaximum);
-    r.checkValue(QStringLiteral("StereoCheck"), o.stereoCheck);
-    r.listIndex(QStringLiteral("StereoCombo"), o.stereoCombo, limits.stereoCount);
-    r.listIndex(QStringLiteral("ResCombo"), o.resCombo, limits.resolutionCount);
-    r.checkValue(QStringLiteral("BackgroundCheck"), o.backgroundCheck);
-    r.integer(QStringLiteral("SoundOption"), o.soundOption, 0, limits.soundCount - 1);
-    r.integer(QStringLiteral("CgbOption"), o.cgbOption, 0, limits.cgbCount - 1);
-    r.checkValue(QStringLiteral("NoCRCCheck"), o.noCRCCheck);
-    r.checkValue(QStringLiteral("TwoPlayersCheck"), o.twoPlayersCheck);
-    r.checkValue(QStringLiteral("AltCmdCheck"), o.altCmdCheck);
-    r.text(QStringLiteral("AltCmdText"), o.altCmdText);
+    for (const OptionRow &row : optionTable()) {
+        const auto found = stored.values.constFind(row.key);
+        if (row.text) {
+            if (found != stored.values.cend())
+                o.*row.text = *found;
+            continue;
+        }
+        int &target = o.*row.number;
+        if (row.rule == OptionRule::Background)
+            target = std::min(target, limits.backgroundLines - 1); // no pictures: none selected
+        if (found == stored.values.cend())
+            continue;
+        if (const std::optional<int> value = validNumber(row, *found, limits)) {
+            target = *value;
+        } else {
+            result.problems.append(QStringLiteral("The stored value \"%1\" of %2 is not valid; %3 is used instead")
+                                       .arg(quoted(*found), row.key, QString::number(target)));
+        }
+    }
     return result;
 }
 
-void saveLaunchOptions(Platform &platform, const OptionSet &o)
+SettingValues launchSettings(const OptionSet &o)
 {
-    saveNumber(platform, QStringLiteral("TwoPlayersCheck"), o.twoPlayersCheck);
-    saveNumber(platform, QStringLiteral("NoCRCCheck"), o.noCRCCheck);
-    saveNumber(platform, QStringLiteral("AltCmdCheck"), o.altCmdCheck);
-    platform.writeSetting(kOptionsSection, QStringLiteral("AltCmdText"), o.altCmdText);
-    saveNumber(platform, QStringLiteral("VolumeCheck"), o.volumeCheck);
-    saveNumber(platform, QStringLiteral("VolumeSlider"), o.volumeSlider);
-    saveNumber(platform, QStringLiteral("StereoCheck"), o.stereoCheck);
-    saveNumber(platform, QStringLiteral("StereoCombo"), o.stereoCombo);
-    saveNumber(platform, QStringLiteral("ResCombo"), o.resCombo);
-    saveNumber(platform, QStringLiteral("BackgroundCombo"), o.backgroundCombo);
-    saveNumber(platform, QStringLiteral("BackgroundCheck"), o.backgroundCheck);
-}
-
-void saveSoundOption(Platform &platform, int soundOption)
-{
-    saveNumber(platform, QStringLiteral("SoundOption"), soundOption == kAdLib ? kAdLib : kNoSound);
-}
-
-void saveCgbOption(Platform &platform, int cgbOption)
-{
-    saveNumber(platform, QStringLiteral("CgbOption"), cgbOption);
+    QList<const OptionRow *> rows;
+    for (const OptionRow &row : optionTable())
+        rows.append(&row);
+    std::sort(rows.begin(), rows.end(), [](const OptionRow *a, const OptionRow *b) { return a->saveStep < b->saveStep; });
+    SettingValues values;
+    for (const OptionRow *row : rows) {
+        if (row->text) {
+            values.append({row->key, o.*row->text});
+            continue;
+        }
+        const int value = o.*row->number;
+        switch (row->save) {
+        case OptionSave::Value:
+            values.append({row->key, QString::number(value)});
+            break;
+        case OptionSave::OnWhenIndexOne:
+            values.append({row->key, QString::number(value == 1 ? 1 : 0)});
+            break;
+        case OptionSave::WhenSelected:
+            if (value >= 0)
+                values.append({row->key, QString::number(value)});
+            break;
+        }
+    }
+    return values;
 }
 
 } // namespace zoot

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "options/OptionSet.h"
+#include "options/OptionTable.h"
+#include "platform/SettingValues.h"
 
 #include <QStringList>
 
@@ -10,31 +13,21 @@ class Platform;
 
 inline const QString kOptionsSection = QStringLiteral("Options");
 
-// How many lines or buttons the controls have, so restored indexes can be checked.
-struct OptionLimits {
-    int backgroundCount = 0;
-    int resolutionCount = 6;
-    int stereoCount = 3;
-    int sliderMinimum = 0;
-    int sliderMaximum = 15;
-    int soundCount = 2;
-    int cgbCount = 4;
-};
-
 struct RestoredOptions {
     OptionSet values;
-    // One line per stored value that was invalid and replaced by its default.
+    // What went wrong, one line each: a store that could not be read (every
+    // option then has its default), or a stored value that was invalid and
+    // replaced by its default.
     QStringList problems;
 };
 
 // Reads the thirteen options in their fixed order. A missing key gives its
-// default; an invalid stored value gives its default too and is reported in
-// problems, and the remaining options are still read.
+// default; an invalid stored value gives its default too and is reported,
+// and the remaining options are still read.
 RestoredOptions restoreOptions(Platform &platform, const OptionLimits &limits);
 
-// The first eleven options, in the order a launch saves them.
-void saveLaunchOptions(Platform &platform, const OptionSet &options);
-void saveSoundOption(Platform &platform, int soundOption);
-void saveCgbOption(Platform &platform, int cgbOption);
+// What a launch saves, in the order it saves them: every option, the sound
+// option as "1" for AdLib and "0" otherwise, the mode only when one is chosen.
+SettingValues launchSettings(const OptionSet &options);
 
 } // namespace zoot

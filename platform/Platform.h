@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/SettingValues.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,8 +19,17 @@ struct Version {
     int revision = 0;
 };
 
+// One section of the per-user settings as read at one moment.
+struct SettingsSection {
+    QHash<QString, QString> values;
+    // Why the settings could not be read; the values are then empty.
+    std::optional<QString> problem;
+};
+
 // Everything the program asks of the operating system goes through this
 // interface, so that tests can hand in fakes that record instead of acting.
+// Paths and names are text that encodes the system's bytes without loss
+// (platform/NativeName.h).
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -31,17 +44,21 @@ public:
     // ignoring letter case. Throws ZootError when the folder cannot be listed.
     virtual QStringList listFiles(const QString &folder, const QStringList &patterns) const = 0;
 
-    // Up to count bytes of the file from offset; fewer when the file ends first.
-    // Throws ZootError when the file cannot be opened or read. Never writes.
+    // Up to count bytes of the regular file at path from offset; fewer when the
+    // file ends first. Never waits on a FIFO or a device and never writes:
+    // anything but a regular file, and a file that cannot be opened or read,
+    // throws ZootError.
     virtual QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const = 0;
 
     virtual bool pathExists(const QString &path) const = 0;
 
-    // Per-user settings of this application, addressed by section and key.
-    virtual QString readSetting(const QString &section, const QString &key, const QString &fallback) = 0;
-    virtual void writeSetting(const QString &section, const QString &key, const QString &value) = 0;
-    // Writes pending settings out; a description of the failure when that fails.
-    virtual std::optional<QString> flushSettings() = 0;
+    // The per-user settings of this application, one section at a time.
+    virtual SettingsSection readSettings(const QString &section) = 0;
+    // Writes values into section and nothing else. Returns the failure, naming
+    // the settings file, when they could not be saved; the file is then as it
+    // was. A store found unusable when it was read is not written, and not
+    // reported again.
+    virtual std::optional<QString> saveSettings(const QString &section, const SettingValues &values) = 0;
 
     // Starts program with arguments in workingFolder, detached and not waited
     // for; the system's reason when it cannot be started.

@@ -1,21 +1,22 @@
+// SPDX-License-Identifier: MIT
 #include "platform/QtPlatform.h"
 
-#include "platform/CaseInsensitiveSort.h"
-#include "platform/RawIniValue.h"
+#include "platform/TextOrder.h"
+#include "platform/DetachedStart.h"
+#include "platform/IniText.h"
+#include "platform/NativeName.h"
+#include "platform/PathJoin.h"
+#include "platform/PosixFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/ZootError.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
-#include <QSettings>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
@@ -25,28 +26,6 @@
 namespace zoot {
 
 namespace {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Closes a descriptor on every way out of a read.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 class DirectoryHandle {
 public:
@@ -82,18 +61,38 @@ bool matchesAny(const char *name, const std::vector<QByteArray> &patterns)
     });
 }
 
+// The folder of the running program, with its exact bytes.
+QString programFolder()
+{
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+    if (length <= 0 || length == ssize_t(sizeof path))
+        return QCoreApplication::applicationDirPath();
+    const QByteArray exe(path, length);
+    return decodeNative(exe.left(std::max<qsizetype>(exe.lastIndexOf('/'), 1)));
+}
+
+QString userSettingsFile()
+{
+    QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    if (!configHome.startsWith('/')) {
+        const QByteArray home = qgetenv("HOME");
+        configHome = (home.isEmpty() ? encodeNative(QDir::homePath()) : home) + "/.config";
+    }
+    return joinPath(joinPath(decodeNative(configHome), kApplicationTitle), kApplicationTitle + QStringLiteral(".conf"));
+}
+
 } // namespace
 
 QtPlatform::QtPlatform(QString applicationFolder, QString settingsFile)
-    : m_applicationFolder(std::move(applicationFolder)), m_settingsFile(std::move(settingsFile))
+    : m_applicationFolder(applicationFolder.isEmpty() ? programFolder() : std::move(applicationFolder)),
+      m_settingsFile(settingsFile.isEmpty() ? userSettingsFile() : std::move(settingsFile))
 {
 }
 
-QtPlatform::~QtPlatform() = default;
-
 QString QtPlatform::applicationFolder() const
 {
-    return m_applicationFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_applicationFolder;
+    return m_applicationFolder;
 }
 
 QString QtPlatform::applicationTitle() const
@@ -108,14 +107,13 @@ Version QtPlatform::version() const
 
 QStringList QtPlatform::listFiles(const QString &folder, const QStringList &patterns) const
 {
-    const QByteArray encodedFolder = QFile::encodeName(folder);
-    DirectoryHandle dir(::opendir(encodedFolder.constData()));
+    DirectoryHandle dir(::opendir(encodeNative(folder).constData()));
     if (!dir.get())
-        throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(folder, systemReason(errno)));
+        throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(folder), systemReason(errno)));
 
     std::vector<QByteArray> encodedPatterns;
     for (const QString &pattern : patterns)
-        encodedPatterns.push_back(QFile::encodeName(pattern));
+        encodedPatterns.push_back(encodeNative(pattern));
 
     QStringList names;
     const int dirFd = ::dirfd(dir.get());
@@ -123,80 +121,56 @@ QStringList QtPlatform::listFiles(const QString &folder, const QStringList &patt
         if (entry->d_name[0] == '.')
             continue;
         if (matchesAny(entry->d_name, encodedPatterns) && isPlainFile(dirFd, *entry))
-            names.append(QFile::decodeName(entry->d_name));
+            names.append(decodeNative(entry->d_name));
     }
-    sortIgnoringCase(names);
+    TextOrder().sort(names);
     return names;
 }
 
 QByteArray QtPlatform::readBytes(const QString &path, qint64 offset, qint64 count) const
 {
-    FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        throw ZootError(QStringLiteral("Cannot open \"%1\": %2").arg(path, systemReason(errno)));
-    QByteArray bytes(count, Qt::Uninitialized);
-    qint64 filled = 0;
-    while (filled < count) {
-        const ssize_t got = ::pread(fd.get(), bytes.data() + filled, size_t(count - filled), off_t(offset + filled));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw ZootError(QStringLiteral("Cannot read \"%1\": %2").arg(path, systemReason(errno)));
-        }
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    bytes.truncate(filled);
+    struct stat info {};
+    FileDescriptor fd = openForReading(AT_FDCWD, encodeNative(path).constData(), info);
+    if (!fd.isOpen())
+        throw ZootError(QStringLiteral("Cannot open \"%1\": %2").arg(readableText(path), systemReason(errno)));
+    if (!S_ISREG(info.st_mode))
+        throw ZootError(QStringLiteral("\"%1\" is not a regular file").arg(readableText(path)));
+    QByteArray bytes;
+    if (!readAt(fd.get(), bytes, offset, count))
+        throw ZootError(QStringLiteral("Cannot read \"%1\": %2").arg(readableText(path), systemReason(errno)));
     return bytes;
 }
 
 bool QtPlatform::pathExists(const QString &path) const
 {
-    return QFileInfo::exists(path);
+    struct stat info {};
+    return ::stat(encodeNative(path).constData(), &info) == 0;
 }
 
-QSettings &QtPlatform::settings()
+SettingsSection QtPlatform::readSettings(const QString &section)
 {
-    if (!m_settings) {
-        m_settings = m_settingsFile.isEmpty()
-            ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kApplicationTitle,
-                                          kApplicationTitle)
-            : std::make_unique<QSettings>(m_settingsFile, QSettings::IniFormat);
+    try {
+        return {iniSection(readSettingsFile(m_settingsFile), section), std::nullopt};
+    } catch (const ZootError &error) {
+        // What cannot be read must not be replaced either: its other sections
+        // would be lost. This was reported here, so later saves stay quiet.
+        m_settingsUnreadable = true;
+        return {{}, error.description()};
     }
-    return *m_settings;
 }
 
-QString QtPlatform::readSetting(const QString &section, const QString &key, const QString &fallback)
+std::optional<QString> QtPlatform::saveSettings(const QString &section, const SettingValues &values)
 {
-    QSettings &store = settings();
-    const QVariant value = store.value(section + u'/' + key);
-    if (!value.isValid())
-        return fallback;
-    if (value.typeId() == QMetaType::QString)
-        return value.toString();
-    // A hand-edited value that QSettings reads as a list or another type: take
-    // the text as it stands in the file rather than lose it.
-    QFile file(store.fileName());
-    if (file.open(QIODevice::ReadOnly)) {
-        if (auto raw = rawIniValue(QString::fromUtf8(file.readAll()), section, key))
-            return *raw;
-    }
-    return value.toStringList().join(QStringLiteral(", "));
-}
-
-void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
-{
-    settings().setValue(section + u'/' + key, value);
-}
-
-std::optional<QString> QtPlatform::flushSettings()
-{
-    QSettings &store = settings();
-    store.sync();
-    if (store.status() == QSettings::NoError)
+    if (m_settingsUnreadable)
         return std::nullopt;
-    return QStringLiteral("The options could not be saved to \"%1\".").arg(store.fileName());
+    try {
+        updateSettingsFile(m_settingsFile, [&](const QByteArray &current) {
+            return withIniValues(current, section, values);
+        });
+    } catch (const ZootError &error) {
+        return error.description();
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> QtPlatform::startProcess(const QString &program, const QStringList &arguments,
@@ -204,26 +178,25 @@ std::optional<QString> QtPlatform::startProcess(const QString &program, const QS
 {
     if (program.isEmpty())
         return QStringLiteral("The command is empty.");
-    QString executable = program;
+    const QByteArray name = encodeNative(program);
+    QByteArray executable;
     if (!program.contains(u'/')) {
-        executable = QStandardPaths::findExecutable(program);
+        executable = findOnPath(name);
         if (executable.isEmpty())
-            return QStringLiteral("\"%1\" was not found on the search path (PATH).").arg(program);
+            return QStringLiteral("\"%1\" was not found on the search path (PATH).").arg(readableText(program));
     } else {
-        const QFileInfo info(QDir(workingFolder), program);
-        if (!info.exists())
-            return QStringLiteral("\"%1\" does not exist.").arg(program);
-        if (info.isDir() || !info.isExecutable())
-            return QStringLiteral("\"%1\" is not an executable program.").arg(program);
-        executable = info.absoluteFilePath();
+        executable = name.startsWith('/') ? name : encodeNative(workingFolder) + '/' + name;
+        struct stat info {};
+        if (::stat(executable.constData(), &info) != 0)
+            return QStringLiteral("\"%1\" does not exist.").arg(readableText(program));
+        if (!S_ISREG(info.st_mode) || ::access(executable.constData(), X_OK) != 0)
+            return QStringLiteral("\"%1\" is not an executable program.").arg(readableText(program));
     }
-    QProcess process;
-    process.setProgram(executable);
-    process.setArguments(arguments);
-    process.setWorkingDirectory(workingFolder);
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (!process.startDetached())
-        return QStringLiteral("\"%1\" could not be started: %2").arg(program, process.errorString());
+    QList<QByteArray> argv{name};
+    for (const QString &argument : arguments)
+        argv.append(encodeNative(argument));
+    if (auto reason = startDetached(executable, argv, encodeNative(workingFolder)))
+        return QStringLiteral("\"%1\" could not be started: %2").arg(readableText(program), *reason);
     return std::nullopt;
 }
 
@@ -233,7 +206,9 @@ void QtPlatform::shellOpen(QWidget *, const QString &, const QString &target, co
     // xdg-open would read a target that begins with "-" as an option.
     if (target.isEmpty() || target.startsWith(u'-'))
         return;
-    QProcess::startDetached(QStringLiteral("xdg-open"), {target}, directory);
+    const QByteArray opener = findOnPath("xdg-open");
+    if (!opener.isEmpty())
+        startDetached(opener, {"xdg-open", encodeNative(target)}, encodeNative(directory));
 }
 
 void QtPlatform::messageBox(QWidget *owner, const QString &text)

@@ -1,21 +1,19 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "platform/Platform.h"
 
-#include <memory>
-
-class QSettings;
-
 namespace zoot {
 
-// The real platform: POSIX calls for the two hot paths of the catalogue scan
-// (folder listing and header reads), Qt for everything else.
+// The real platform: POSIX calls for files, folders and processes, so that
+// names keep their exact bytes and nothing waits on a FIFO; Qt for the
+// desktop and message boxes.
 class QtPlatform : public Platform {
 public:
     // An empty applicationFolder means the folder of the running program; an
-    // empty settingsFile means the user's native settings store.
+    // empty settingsFile means the user's settings file,
+    // $XDG_CONFIG_HOME/ZOOTfront/ZOOTfront.conf (~/.config by default).
     explicit QtPlatform(QString applicationFolder = {}, QString settingsFile = {});
-    ~QtPlatform() override;
 
     QString applicationFolder() const override;
     QString applicationTitle() const override;
@@ -25,9 +23,8 @@ public:
     QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const override;
     bool pathExists(const QString &path) const override;
 
-    QString readSetting(const QString &section, const QString &key, const QString &fallback) override;
-    void writeSetting(const QString &section, const QString &key, const QString &value) override;
-    std::optional<QString> flushSettings() override;
+    SettingsSection readSettings(const QString &section) override;
+    std::optional<QString> saveSettings(const QString &section, const SettingValues &values) override;
 
     std::optional<QString> startProcess(const QString &program, const QStringList &arguments,
                                         const QString &workingFolder) override;
@@ -35,12 +32,12 @@ public:
                    const QString &parameters, const QString &directory, int showCommand) override;
     void messageBox(QWidget *owner, const QString &text) override;
 
-private:
-    QSettings &settings();
+    const QString &settingsFile() const { return m_settingsFile; }
 
+private:
     QString m_applicationFolder;
     QString m_settingsFile;
-    std::unique_ptr<QSettings> m_settings;
+    bool m_settingsUnreadable = false;
 };
 
 } // namespace zoot

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what the build and the tests need (Debian 12), then configures and
-# builds the project in build/. Uses sudo only for apt-get, and only when not root.
+# builds the project. Uses sudo only for apt-get, and only when not root.
+# Usage: setup.sh [BUILD_DIR [CMAKE_ARGUMENT ...]]   (default: build/, RelWithDebInfo)
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$top/build}
+shift || true
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool)
 missing=()
@@ -20,5 +24,11 @@ if ((${#missing[@]})); then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$top/build"
+# A build folder configured with another generator cannot be reused.
+cache="$build/CMakeCache.txt"
+if [ -f "$cache" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
+  echo "Removing $build: it was configured with another generator."
+  rm -rf "$build"
+fi
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the probes against a corpus of real-world images kept outside the
 // repository (public test ROMs and header-tool outputs, deliberately odd
 // bytes), described by expected.tsv: name, size, title area, 0x143, 0x146.

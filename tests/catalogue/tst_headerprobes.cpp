@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/HeaderProbes.h"
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
 #include "tests/support/AppFolder.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zoot;
 using zoot::test::AppFolder;
@@ -129,12 +133,20 @@ private slots:
         QCOMPARE(test::openDescriptorCount(), before);
     }
 
-    void missingFileAndFolderFail()
+    // Only regular files are read: a folder fails, and a FIFO (an image
+    // replaced after the scan) fails at once instead of waiting for a writer.
+    void missingFileFolderAndFifoFail()
     {
+        const QString fifo = folder.romsPath() + QStringLiteral("/fifo.gb");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         const int before = test::openDescriptorCount();
         QVERIFY_THROWS_EXCEPTION(ZootError, TitleProbe(platform, folder.romsPath() + QStringLiteral("/absent.gb")));
         QVERIFY_THROWS_EXCEPTION(ZootError, SuperProbe(platform, folder.romsPath()));
         QVERIFY_THROWS_EXCEPTION(ZootError, ColourProbe(platform, folder.romsPath()));
+        ::alarm(20); // a probe that blocks on the FIFO ends the test here
+        QVERIFY_THROWS_EXCEPTION(ZootError, TitleProbe(platform, fifo));
+        QVERIFY_THROWS_EXCEPTION(ZootError, ColourProbe(platform, fifo));
+        ::alarm(0);
         QCOMPARE(test::openDescriptorCount(), before);
     }
 

@@ -1,13 +1,12 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/CatalogueEntry.h"
-#include "catalogue/CatalogueOrder.h"
-#include "catalogue/GamesList.h"
 #include "catalogue/ScanRoms.h"
+#include "platform/NativeName.h"
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
 #include "tests/support/AppFolder.h"
 #include "tools/DemoPictures.h"
 
-#include <QComboBox>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -17,19 +16,11 @@ using zoot::test::AppFolder;
 
 namespace {
 
-QStringList lines(const GamesList &list)
+QStringList lines(const QList<CatalogueEntry> &entries)
 {
     QStringList out;
-    for (int i = 0; i < list.count(); ++i)
-        out.append(list.line(i));
-    return out;
-}
-
-QStringList entries(const QComboBox &combo)
-{
-    QStringList out;
-    for (int i = 0; i < combo.count(); ++i)
-        out.append(combo.itemText(i));
+    for (const CatalogueEntry &entry : entries)
+        out.append(entry.line);
     return out;
 }
 
@@ -38,14 +29,14 @@ QString line(const QString &title, const QString &file)
     return title + QString(kTitleField - title.size(), u' ') + QStringLiteral("Roms/") + file;
 }
 
-// The platform a scan reads through and the two lists it fills.
+// A scan of a temporary application folder.
 struct Scan {
     explicit Scan(const AppFolder &folder) : platform(folder.path()) {}
-    void run() { ScanRoms(platform, games, backgrounds); }
+    void run() { found = ScanRoms(platform); }
+    QStringList games() const { return lines(found.games); }
 
     QtPlatform platform;
-    GamesList games;
-    QComboBox backgrounds;
+    Catalogue found;
 };
 
 } // namespace
@@ -65,9 +56,8 @@ private slots:
         scan.run();
         // Letter case is ignored; equal titles fall to their paths (d.gb before
         // game_b.gb, c.gb before game_a.gb).
-        QCOMPARE(lines(scan.games), (QStringList{line("alpha", "d.gb"), line("ALPHA", "game_b.gb"), line("Beta", "c.gb"),
+        QCOMPARE(scan.games(), (QStringList{line("alpha", "d.gb"), line("ALPHA", "game_b.gb"), line("Beta", "c.gb"),
                                             line("beta", "game_a.gb")}));
-        QCOMPARE(scan.games.selectedRow(), -1);
     }
 
     void equalTitlesOrderedByPath()
@@ -78,7 +68,7 @@ private slots:
         folder.addImage(QStringLiteral("mm.gb"), "SAME");
         Scan scan(folder);
         scan.run();
-        QCOMPARE(lines(scan.games), (QStringList{line("SAME", "aa.gb"), line("SAME", "mm.gb"), line("SAME", "zz.gb")}));
+        QCOMPARE(scan.games(), (QStringList{line("SAME", "aa.gb"), line("SAME", "mm.gb"), line("SAME", "zz.gb")}));
     }
 
     void layoutWithFallbackTitles()
@@ -91,7 +81,7 @@ private slots:
         folder.addImage(longName, QByteArray());
         Scan scan(folder);
         scan.run();
-        const QStringList got = lines(scan.games);
+        const QStringList got = scan.games();
         QVERIFY(got.contains(line("[blank.gb]", "blank.gb")));
         QVERIFY(got.contains(line("[flags.gb]", "flags.gb")));
         QVERIFY(got.contains(QStringLiteral("ABCDEFGHIJKLMNOP") + QString(29, u' ') + QStringLiteral("Roms/sixteen.gb")));
@@ -123,7 +113,7 @@ private slots:
         Scan scan(folder);
         scan.run();
         QStringList paths;
-        for (const QString &l : lines(scan.games))
+        for (const QString &l : scan.games())
             paths.append(relativePathOfLine(l));
         paths.sort();
         QCOMPARE(paths, (QStringList{"Roms/game.GB", "Roms/game.cgb", "Roms/game.gbc", "Roms/linked.gb"}));
@@ -138,56 +128,41 @@ private slots:
         folder.addRaw(QStringLiteral("Roms/inside.bmp"), tools::demoBitmap());
         folder.addRaw(QStringLiteral("notes.png"), "x");
         Scan scan(folder);
-        scan.backgrounds.addItem(QStringLiteral("stale"));
         scan.run();
-        QCOMPARE(entries(scan.backgrounds), (QStringList{"back.bmp", "stars.gif"}));
-        QCOMPARE(scan.backgrounds.currentIndex(), 0);
+        QCOMPARE(scan.found.pictures, (QStringList{"back.bmp", "stars.gif"}));
     }
 
-    void noPicturesLeavesNoSelection()
+    void noPicturesGivesAnEmptyList()
     {
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "A");
         Scan scan(folder);
-        scan.backgrounds.addItem(QStringLiteral("stale"));
         scan.run();
-        QCOMPARE(scan.backgrounds.count(), 0);
-        QCOMPARE(scan.backgrounds.currentIndex(), -1);
+        QCOMPARE(scan.found.pictures, QStringList());
     }
 
-    void emptyRomsFolderLeavesBackgroundsUntouched()
+    // No images: the pictures are not read, so the background list stays.
+    void emptyRomsFolderReadsNoPictures()
     {
         AppFolder folder;
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
-        QtPlatform platform(folder.path());
-        GamesList games;
-        games.addLine(QStringLiteral("old line"));
-        QComboBox backgrounds;
-        backgrounds.addItems({QStringLiteral("kept1"), QStringLiteral("kept2")});
-        backgrounds.setCurrentIndex(1);
-        ScanRoms(platform, games, backgrounds);
-        QCOMPARE(games.count(), 0);
-        QCOMPARE(entries(backgrounds), (QStringList{"kept1", "kept2"}));
-        QCOMPARE(backgrounds.currentIndex(), 1);
+        Scan scan(folder);
+        scan.run();
+        QVERIFY(scan.found.games.isEmpty());
+        QCOMPARE(scan.found.pictures, std::nullopt);
     }
 
-    void missingRomsFolderFailsBeforeAnyChange()
+    void missingRomsFolderFails()
     {
         AppFolder folder;
         QDir(folder.romsPath()).removeRecursively();
         QtPlatform platform(folder.path());
-        GamesList games;
-        games.addLine(QStringLiteral("old line"));
-        QComboBox backgrounds;
-        backgrounds.addItem(QStringLiteral("kept"));
         try {
-            ScanRoms(platform, games, backgrounds);
+            ScanRoms(platform);
             QFAIL("the scan did not fail");
         } catch (const ZootError &error) {
             QVERIFY(error.description().contains(folder.romsPath()));
         }
-        QCOMPARE(lines(games), QStringList{"old line"});
-        QCOMPARE(entries(backgrounds), QStringList{"kept"});
     }
 
     void twoScansGiveIdenticalLists()
@@ -198,15 +173,11 @@ private slots:
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         Scan scan(folder);
         scan.run();
-        const QStringList first = lines(scan.games);
-        scan.backgrounds.setCurrentIndex(-1);
-        scan.games.selectRow(1);
+        const Catalogue first = scan.found;
         scan.run();
-        QCOMPARE(lines(scan.games), first);
-        QCOMPARE(scan.games.count(), 2);
-        QCOMPARE(scan.games.selectedRow(), -1);
-        QCOMPARE(entries(scan.backgrounds), QStringList{"back.bmp"});
-        QCOMPARE(scan.backgrounds.currentIndex(), 0);
+        QCOMPARE(scan.found.games, first.games);
+        QCOMPARE(scan.found.games.size(), 2);
+        QCOMPARE(scan.found.pictures, QStringList{"back.bmp"});
     }
 
     void brokenImagesDoNotHideTheCollection()
@@ -218,7 +189,7 @@ private slots:
         const int before = test::openDescriptorCount();
         Scan scan(folder);
         scan.run();
-        QCOMPARE(lines(scan.games), (QStringList{line("[aaa-empty.gb]", "aaa-empty.gb"), line("[bbb-short.gb]", "bbb-short.gb"),
+        QCOMPARE(scan.games(), (QStringList{line("[aaa-empty.gb]", "aaa-empty.gb"), line("[bbb-short.gb]", "bbb-short.gb"),
                                             line("LAST GAME", "zzz.gb")}));
         QCOMPARE(test::openDescriptorCount(), before);
     }
@@ -234,27 +205,45 @@ private slots:
         Scan scan(folder);
         scan.run();
         QStringList paths;
-        for (const QString &l : lines(scan.games))
+        for (const QString &l : scan.games())
             paths.append(relativePathOfLine(l).mid(5));
         QCOMPARE(QSet<QString>(paths.begin(), paths.end()), QSet<QString>(names.begin(), names.end()));
         QVERIFY(!QFile::exists(QStringLiteral("pwned")));
     }
 
-    // Lines put in one at a time, in any order, stand where a whole sorted
-    // fill would put them.
+    // A name that is not UTF-8 (Latin-1 from old FAT media) is read through
+    // its exact bytes and shown readably; the entry keeps the bytes.
+    void namesThatAreNotUtf8()
+    {
+        AppFolder folder;
+        const QString cafe = decodeNative("caf\xE9.gb");
+        const QString blank = decodeNative("\xFF\xFE.gb");
+        folder.addImage(cafe, "CAFE", 0x80, 0x03);
+        folder.addImage(blank, QByteArray());
+        Scan scan(folder);
+        scan.run();
+        QCOMPARE(scan.found.games.size(), 2);
+        const CatalogueEntry titled = scan.found.games.at(1);
+        QCOMPARE(titled.line, line("CAFE", QStringLiteral("caf\uFFFD.gb")));
+        QCOMPARE(encodeNative(titled.relativePath), QByteArray("Roms/caf\xE9.gb"));
+        const CatalogueEntry fallback = scan.found.games.at(0);
+        QCOMPARE(fallback.line, line(QStringLiteral("[\uFFFD\uFFFD.gb]"), QStringLiteral("\uFFFD\uFFFD.gb")));
+        QCOMPARE(encodeNative(fallback.relativePath), QByteArray("Roms/\xFF\xFE.gb"));
+    }
+
+    // Lines put in one at a time, in any order, stand where a whole sort
+    // would put them.
     void singleLinesGoToTheirPlace()
     {
-        QStringList sorted{line("beta", "1.gb"), line("ALPHA", "2.gb"), line("alpha", "3.gb"), line("Gamma", "4.gb"),
-                           line("[x.gb]", "x.gb"), line("alpha", "0.gb")};
-        sortCatalogueLines(sorted);
-        GamesList games;
+        QList<CatalogueEntry> sorted;
+        for (const QString &l : {line("beta", "1.gb"), line("ALPHA", "2.gb"), line("alpha", "3.gb"), line("Gamma", "4.gb"),
+                                 line("[x.gb]", "x.gb"), line("alpha", "0.gb")})
+            sorted.append(entryOfLine(l));
+        sortCatalogue(sorted);
+        QList<CatalogueEntry> inserted;
         for (int i : {3, 0, 4, 2, 5, 1})
-            games.addLine(sorted.at(i));
-        QCOMPARE(lines(games), sorted);
-        GamesList filled;
-        filled.setSortedLines(sorted);
-        QCOMPARE(lines(filled), sorted);
-        QCOMPARE(filled.selectedRow(), -1);
+            inserted.insert(catalogueInsertPosition(inserted, sorted.at(i)), sorted.at(i));
+        QCOMPARE(inserted, sorted);
     }
 };
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Starting the command line for real: a stand-in program first on PATH
 // records the arguments it receives, so they can be compared byte for byte.
-#include "catalogue/CatalogueEntry.h"
 #include "launch/LaunchCommand.h"
 #include "launch/StartCommand.h"
+#include "platform/NativeName.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RecordingPlatform.h"
 
@@ -28,7 +29,8 @@ class StartCommandTest : public QObject {
     QTemporaryDir bin;
     QString argsFile;
 
-    // The arguments the stand-in received, once it has run.
+    // The arguments the stand-in received, once it has run, as the text
+    // that stands for their exact bytes.
     QStringList receivedArguments()
     {
         if (!QTest::qWaitFor([&] { return QFile::exists(argsFile); }, 10000))
@@ -38,7 +40,7 @@ class StartCommandTest : public QObject {
         QByteArray bytes = file.readAll();
         QStringList args;
         for (const QByteArray &arg : bytes.split('\0'))
-            args.append(QString::fromUtf8(arg));
+            args.append(decodeNative(arg));
         args.removeLast(); // after the last terminator
         QFile::remove(argsFile);
         return args;
@@ -66,6 +68,7 @@ private slots:
         QTest::newRow("leading dash") << QStringLiteral("-rf.gb");
         QTest::newRow("accents") << QStringLiteral("\u00E9t\u00E9.gb");
         QTest::newRow("Japanese with a space") << QStringLiteral("\u65E5\u672C \u30B2\u30FC\u30E0.gb");
+        QTest::newRow("Latin-1 bytes, not UTF-8") << decodeNative("caf\xE9 \xFF.gb");
     }
     void hostileNamesReachTheProgramAsTheyAre()
     {
@@ -74,12 +77,18 @@ private slots:
         const QString image = folder.addImage(name, "GAME");
         RecordingPlatform platform(folder.path(), folder.settingsFile());
         platform.startForReal = true;
+        // The picture is named like the image, with the same awkward bytes.
+        const QString picture = QString(name).replace(QStringLiteral(".gb"), QStringLiteral(".bmp"));
+        folder.addRaw(picture, "BM");
         OptionSet options;
         options.soundOption = kAdLib;
         options.volumeCheck = kChecked;
-        const PreparedLaunch launch = prepareLaunch(platform, options, {catalogueLine("GAME", name), {}});
+        options.backgroundCheck = kChecked;
+        const PreparedLaunch launch = prepareLaunch(platform, options, {QStringLiteral("Roms/") + name, picture});
+        QVERIFY(launch.messages.isEmpty());
         QCOMPARE(startCommandLine(platform, launch.commandLine, folder.path()), std::nullopt);
-        QCOMPARE(receivedArguments(), (QStringList{image, "-sound", "1", "-volume", "10", "-video", "0"}));
+        QCOMPARE(receivedArguments(), (QStringList{image, "-sound", "1", "-volume", "10", "-video", "0", "-bg",
+                                                   folder.path() + u'/' + picture}));
         QFile cwd(argsFile + QStringLiteral(".cwd"));
         QVERIFY(cwd.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(cwd.readAll()).trimmed(), QFileInfo(folder.path()).canonicalFilePath());

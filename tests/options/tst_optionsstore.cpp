@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "options/CheckValue.h"
 #include "options/OptionsStore.h"
 #include "platform/QtPlatform.h"
+#include "options/OptionTable.h"
 #include "tests/support/AppFolder.h"
 
-#include <QSettings>
 #include <QtTest>
 
 using namespace zoot;
@@ -11,11 +12,22 @@ using zoot::test::AppFolder;
 
 namespace {
 
+// The window's controls: six resolutions, three stereo modes, two sound and
+// four mode buttons, and pictures as given.
 OptionLimits limitsWithPictures(int pictures)
 {
     OptionLimits limits;
-    limits.backgroundCount = pictures;
+    limits.backgroundLines = pictures;
+    limits.resolutionLines = 6;
+    limits.stereoLines = 3;
+    limits.soundButtons = 2;
+    limits.cgbButtons = 4;
     return limits;
+}
+
+std::optional<QString> saveAsALaunchDoes(Platform &platform, const OptionSet &options)
+{
+    return platform.saveSettings(kOptionsSection, launchSettings(options));
 }
 
 } // namespace
@@ -75,10 +87,7 @@ private slots:
         chosen.altCmdText = QStringLiteral("  my \"emu\", -x=1; C:\\path\\ \u00E9\u65E5\u672C [a] #b  ");
         {
             QtPlatform writer(folder.path(), folder.settingsFile());
-            saveLaunchOptions(writer, chosen);
-            saveSoundOption(writer, chosen.soundOption);
-            saveCgbOption(writer, chosen.cgbOption);
-            QCOMPARE(writer.flushSettings(), std::nullopt);
+            QCOMPARE(saveAsALaunchDoes(writer, chosen), std::nullopt);
         }
         QtPlatform reader(folder.path(), folder.settingsFile());
         const RestoredOptions restored = restoreOptions(reader, limitsWithPictures(3));
@@ -92,17 +101,14 @@ private slots:
         QtPlatform platform(folder.path(), folder.settingsFile());
         OptionSet o;
         o.resCombo = -1;
-        saveLaunchOptions(platform, o);
-        saveSoundOption(platform, 1);
-        QVERIFY(!platform.flushSettings());
-        QFile file(folder.settingsFile());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
-        QVERIFY(text.startsWith(QStringLiteral("[Options]")));
-        QVERIFY(text.contains(QStringLiteral("ResCombo=-1\n")));
-        QVERIFY(text.contains(QStringLiteral("SoundOption=1\n")));
-        QVERIFY(text.contains(QStringLiteral("VolumeSlider=10\n")));
-        QVERIFY(!text.contains(QStringLiteral("CgbOption")));
+        o.soundOption = kAdLib;
+        o.cgbOption = -1;
+        QCOMPARE(saveAsALaunchDoes(platform, o), std::nullopt);
+        // In the order a launch saves them; the mode only when one is chosen.
+        QCOMPARE(folder.settingsText(), QByteArray("[Options]\nTwoPlayersCheck=0\nNoCRCCheck=0\nAltCmdCheck=0\n"
+                                                  "AltCmdText=SNESKey ZOOT /a\nVolumeCheck=0\nVolumeSlider=10\n"
+                                                  "StereoCheck=0\nStereoCombo=1\nResCombo=-1\nBackgroundCombo=0\n"
+                                                  "BackgroundCheck=0\nSoundOption=1\n"));
     }
 
     // An invalid value takes its default, is reported with its key and text,
@@ -153,6 +159,21 @@ private slots:
         QVERIFY2(restored.problems.first().contains(QStringLiteral("; -1 is used")), qPrintable(restored.problems.first()));
     }
 
+    // A report quotes a huge value by its beginning only, and the text of the
+    // other command has no length limit.
+    void longValues()
+    {
+        AppFolder folder;
+        const QByteArray command(100000, 'c');
+        folder.writeOptions("VolumeSlider=" + QByteArray(5 * 1024 * 1024, 'x') + "\nAltCmdText=" + command + "\n");
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(1));
+        QCOMPARE(restored.problems.size(), 1);
+        QVERIFY2(restored.problems.first().size() < 200, qPrintable(restored.problems.first().left(300)));
+        QVERIFY(restored.problems.first().contains(QString(60, u'x') + QChar(0x2026)));
+        QCOMPARE(restored.values.altCmdText, QString::fromLatin1(command));
+    }
+
     void handEditedValueWithCommaKeepsItsText()
     {
         AppFolder folder;
@@ -175,8 +196,7 @@ private slots:
         blocker.close();
         const QString settingsFile = folder.path() + QStringLiteral("/blocked/config/ZOOTfront.conf");
         QtPlatform platform(folder.path(), settingsFile);
-        saveLaunchOptions(platform, OptionSet());
-        const std::optional<QString> failure = platform.flushSettings();
+        const std::optional<QString> failure = saveAsALaunchDoes(platform, OptionSet());
         QVERIFY(failure.has_value());
         QVERIFY2(failure->contains(settingsFile), qPrintable(*failure));
     }

@@ -1,8 +1,15 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/AppFolder.h"
+
+#include "platform/NativeName.h"
+#include "platform/PosixFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace zoot::test {
 
@@ -25,16 +32,29 @@ QString AppFolder::addRaw(const QString &relativePath, const QByteArray &bytes)
 {
     const QString full = m_dir.filePath(relativePath);
     QDir().mkpath(QFileInfo(full).absolutePath());
-    if (!tools::writeFile(full, bytes))
+    // Written by its exact bytes: names need not be UTF-8.
+    FileDescriptor fd(::open(encodeNative(full).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd.isOpen() || ::write(fd.get(), bytes.constData(), size_t(bytes.size())) != bytes.size())
         qFatal("cannot write %s", qPrintable(full));
     return full;
 }
 
-void AppFolder::writeOptions(const QByteArray &lines) const
+void AppFolder::writeSettings(const QByteArray &text) const
 {
     QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
-    if (!tools::writeFile(settingsFile(), "[Options]\n" + lines))
+    if (!tools::writeFile(settingsFile(), text))
         qFatal("cannot write %s", qPrintable(settingsFile()));
+}
+
+void AppFolder::writeOptions(const QByteArray &lines) const
+{
+    writeSettings("[Options]\n" + lines);
+}
+
+QByteArray AppFolder::settingsText() const
+{
+    QFile file(settingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray headerBytes(qint64 size, std::initializer_list<std::pair<int, QByteArray>> patches)

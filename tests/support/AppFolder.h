@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "tools/Cartridge.h"
@@ -21,9 +22,14 @@ public:
     // Writes Roms/<name>; returns its full path.
     QString addImage(const QString &name, const QByteArray &title, std::optional<quint8> cgb = std::nullopt,
                      quint8 sgb = 0x00);
+    // Writes a file by the exact bytes of its name (see decodeNative()).
     QString addRaw(const QString &relativePath, const QByteArray &bytes);
-    // Writes the settings file by hand: an [Options] section holding lines.
+    // Writes the settings file by hand: the whole text, or an [Options]
+    // section holding lines.
+    void writeSettings(const QByteArray &text) const;
     void writeOptions(const QByteArray &lines) const;
+    // The settings file as it stands, "" when there is none.
+    QByteArray settingsText() const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/HeaderProbes.h"
 #include "platform/QtPlatform.h"
 #include "tests/support/AppFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/AppFolder.h"
 #include "tests/support/RecordingPlatform.h"
 #include "ui/FrmAboutkel/FrmAboutkel.h"

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/CatalogueEntry.h"
-#include "catalogue/GamesList.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tools/DemoPictures.h"
 #include "ui/FrmAboutkel/FrmAboutkel.h"
+#include "launch/LaunchCommand.h"
+#include "platform/NativeName.h"
+#include "ui/MainForm/GamesList.h"
 #include "ui/MainForm/MainForm.h"
 #include "ui/MainForm/PressButton.h"
 #include "ui/MainForm/StatusPanels.h"
@@ -17,6 +20,9 @@
 #include <QSlider>
 #include <QAccessible>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zoot;
 using zoot::test::AppFolder;
@@ -123,7 +129,7 @@ private slots:
         Launcher launcher(folder);
         launcher.start();
         QCOMPARE(launcher.platform.messages.size(), 1);
-        const QStringList lines = launcher.platform.messages.first().split(QStringLiteral("\r\n"));
+        const QStringList lines = launcher.platform.messages.first().split(u'\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines.at(0).contains(QStringLiteral("VolumeSlider")) && lines.at(0).contains(QStringLiteral("\"loud\"")));
         QVERIFY(lines.at(1).contains(QStringLiteral("CgbOption")) && lines.at(1).contains(QStringLiteral("\"9\"")));
@@ -231,6 +237,22 @@ private slots:
         QVERIFY(launcher.platform.starts.isEmpty());
     }
 
+    // Both presses of a right double-click rescan; neither selects a line.
+    void rightDoubleClickOnlyRescans()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "ONE");
+        folder.addImage(QStringLiteral("b.gb"), "TWO");
+        Launcher launcher(folder);
+        launcher.start();
+        const int listings = launcher.platform.listings;
+        QTest::mouseDClick(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(1));
+        QCOMPARE(launcher.window.List1->selectedRow(), -1);
+        QVERIFY(launcher.platform.listings > listings);
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QCOMPARE(launcher.platform.starts.first().arguments.first(), folder.path() + QStringLiteral("/"));
+    }
+
     void failedRescanIsReported()
     {
         AppFolder folder;
@@ -287,6 +309,74 @@ private slots:
         QSettings saved(folder.settingsFile(), QSettings::IniFormat);
         QCOMPARE(saved.value("Options/AltCmdText").toString(), QStringLiteral("myemu --fast"));
         QCOMPARE(saved.value("Options/AltCmdCheck").toString(), QStringLiteral("1"));
+    }
+
+    // With "Use other" checked and nothing in its box, "Play" starts nothing
+    // (the image would be the program) and says why; another button still
+    // shows the command line.
+    void blankOtherCommandStartsNothing()
+    {
+        AppFolder folder;
+        const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
+        Launcher launcher(folder);
+        launcher.start();
+        clickButton(launcher.window.AltCmdCheck);
+        launcher.window.AltCmdText->setText(QStringLiteral("   "));
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QVERIFY(launcher.platform.starts.isEmpty());
+        QCOMPARE(launcher.platform.messages, QStringList{kBlankOtherCommandMessage});
+        QTest::mousePress(launcher.window.Command2, Qt::RightButton);
+        QCOMPARE(launcher.platform.messages.last(), QStringLiteral("    %1 -sound 0 -video 0").arg(game));
+    }
+
+    // A name that is not UTF-8: shown readably, its flags read, and started
+    // with its exact bytes.
+    void nameThatIsNotUtf8()
+    {
+        AppFolder folder;
+        const QString name = decodeNative("caf\xE9.gb");
+        const QString image = folder.addImage(name, "CAFE", 0x80, 0x03);
+        Launcher launcher(folder);
+        launcher.start();
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/caf\uFFFD.gb"));
+        QVERIFY(launcher.panelEnabled("CGB"));
+        QVERIFY(launcher.panelEnabled("SGB"));
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QVERIFY2(launcher.platform.messages.isEmpty(), qPrintable(launcher.platform.messages.join(u'|')));
+        QCOMPARE(encodeNative(launcher.platform.starts.first().arguments.first()), encodeNative(image));
+    }
+
+    // An image replaced by a FIFO after the scan is not opened for long:
+    // selecting it shows no flags and the window goes on.
+    void imageReplacedByAFifo()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "A", 0x80);
+        const QString b = folder.addImage(QStringLiteral("b.gb"), "B", 0x80, 0x03);
+        Launcher launcher(folder);
+        launcher.start();
+        QVERIFY(QFile::remove(b));
+        QCOMPARE(::mkfifo(QFile::encodeName(b).constData(), 0600), 0);
+        ::alarm(20); // a window that blocks on the FIFO ends the test here
+        QTest::keyClick(launcher.window.List1, Qt::Key_Down);
+        ::alarm(0);
+        QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/b.gb"));
+        QVERIFY(!launcher.panelEnabled("CGB"));
+        QVERIFY(!launcher.panelEnabled("SGB"));
+    }
+
+    // The other command is kept whole, however long.
+    void longOtherCommandIsKeptWhole()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("game.gb"), "GAME");
+        const QByteArray command = "emu " + QByteArray(40000, 'x');
+        folder.writeOptions("AltCmdText=" + command + "\n");
+        Launcher launcher(folder);
+        launcher.start();
+        QCOMPARE(launcher.window.AltCmdText->text().size(), command.size());
+        QTest::mousePress(launcher.window.Command2, Qt::RightButton);
+        QVERIFY(launcher.platform.readSettings(QStringLiteral("Options")).values.value("AltCmdText") == command);
     }
 
     void keyboardDoesNotPressPlay()

@@ -1,17 +1,19 @@
+// SPDX-License-Identifier: MIT
 #include "ui/MainForm/MainForm.h"
 
 #include "catalogue/CatalogueEntry.h"
-#include "catalogue/GamesList.h"
 #include "catalogue/HeaderProbes.h"
 #include "catalogue/ScanRoms.h"
 #include "launch/LaunchCommand.h"
 #include "launch/StartCommand.h"
 #include "options/CheckValue.h"
 #include "options/OptionsStore.h"
+#include "platform/NativeName.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
 #include "platform/ZootError.h"
 #include "ui/FrmAboutkel/FrmAboutkel.h"
+#include "ui/MainForm/GamesList.h"
 #include "ui/MainForm/PressButton.h"
 #include "ui/MainForm/StatusPanels.h"
 
@@ -89,7 +91,7 @@ void MainForm::load()
     const QString step = QStringLiteral("Form_Load");
     QStringList report;
     try {
-        ScanRoms(m_platform, *List1, *BackgroundCombo);
+        showCatalogue(ScanRoms(m_platform));
     } catch (const ZootError &error) {
         // Without a Roms folder the window still comes up usable, and the
         // options are still restored below, so a later launch cannot write
@@ -106,18 +108,29 @@ void MainForm::load()
     }
 
     OptionLimits limits;
-    limits.backgroundCount = BackgroundCombo->count();
-    limits.resolutionCount = ResCombo->count();
-    limits.stereoCount = StereoCombo->count();
-    limits.sliderMinimum = VolumeSlider->minimum();
-    limits.sliderMaximum = VolumeSlider->maximum();
+    limits.backgroundLines = BackgroundCombo->count();
+    limits.resolutionLines = ResCombo->count();
+    limits.stereoLines = StereoCombo->count();
+    limits.soundButtons = int(SoundOption->buttons().size());
+    limits.cgbButtons = int(CgbOption->buttons().size());
     const RestoredOptions restored = restoreOptions(m_platform, limits);
     applyOptions(restored.values);
     for (const QString &problem : restored.problems)
         report.append(failureReport(problem, step));
 
     if (!report.isEmpty())
-        m_platform.messageBox(this, report.join(QStringLiteral("\r\n")));
+        m_platform.messageBox(this, report.join(u'\n'));
+}
+
+void MainForm::showCatalogue(Catalogue catalogue)
+{
+    List1->setSortedEntries(std::move(catalogue.games));
+    if (!catalogue.pictures)
+        return;
+    BackgroundCombo->clear();
+    for (const QString &name : std::as_const(*catalogue.pictures))
+        BackgroundCombo->addItem(readableText(name), name);
+    BackgroundCombo->setCurrentIndex(catalogue.pictures->isEmpty() ? -1 : 0);
 }
 
 void MainForm::applyOptions(const OptionSet &o)
@@ -161,7 +174,7 @@ void MainForm::showSelectedGame()
 {
     if (List1->selectedRow() < 0)
         return;
-    const QString relative = relativePathOfLine(List1->selectedLine());
+    const QString relative = List1->selectedEntry().relativePath;
     const QString path = joinPath(m_platform.applicationFolder(), relative);
     // A line that names no readable image (the placeholder, a file gone since
     // the scan, a short file) shows neither flag.
@@ -177,7 +190,7 @@ void MainForm::showSelectedGame()
     }
     StatusBar1->panel(QStringLiteral("CGB"))->setEnabled(colour);
     StatusBar1->panel(QStringLiteral("SGB"))->setEnabled(super);
-    StatusBar1->panel(QStringLiteral("Filename"))->setText(relative);
+    StatusBar1->panel(QStringLiteral("Filename"))->setText(readableText(relative));
 }
 
 void MainForm::updateSoundControls()
@@ -191,7 +204,7 @@ void MainForm::updateSoundControls()
 void MainForm::rescan()
 {
     try {
-        ScanRoms(m_platform, *List1, *BackgroundCombo);
+        showCatalogue(ScanRoms(m_platform));
     } catch (const ZootError &error) {
         m_platform.messageBox(this, failureReport(error.description(), QStringLiteral("Rescan")));
     }
@@ -200,14 +213,20 @@ void MainForm::rescan()
 void MainForm::play(Qt::MouseButton button)
 {
     LaunchSelection selection;
-    selection.gameLine = List1->selectedLine();
-    selection.background = BackgroundCombo->currentText();
+    selection.game = List1->selectedEntry().relativePath;
+    selection.background = BackgroundCombo->currentData().toString();
 
     const PreparedLaunch launch = prepareLaunch(m_platform, currentOptions(), selection);
+    for (const QString &message : launch.messages)
+        m_platform.messageBox(this, message);
     if (launch.saveFailure)
         m_platform.messageBox(this, *launch.saveFailure);
     if (button != Qt::LeftButton) {
-        m_platform.messageBox(this, launch.commandLine);
+        m_platform.messageBox(this, readableText(launch.commandLine));
+        return;
+    }
+    if (launch.otherCommandBlank) {
+        m_platform.messageBox(this, kBlankOtherCommandMessage);
         return;
     }
     if (auto failure = startCommandLine(m_platform, launch.commandLine, m_platform.applicationFolder()))
@@ -222,13 +241,17 @@ void MainForm::showAbout()
 
 bool MainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1->viewport()) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (watched == List1->viewport() && (press || doubleClick)) {
+        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+        // The second press of a right double-click is a right press too: it
+        // rescans, and never reaches the list to select a line.
+        if (button == Qt::RightButton) {
             rescan();
             return true;
         }
-        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+        if (doubleClick && button == Qt::LeftButton) {
             play(Qt::LeftButton);
             return true;
         }

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "catalogue/ScanRoms.h"
 #include "options/OptionSet.h"
 
 #include <QWidget>
@@ -64,6 +66,7 @@ private:
     void connectHandlers();
     void centreOnScreen();
 
+    void showCatalogue(Catalogue catalogue);
     void showSelectedGame();
     void updateSoundControls();
     void rescan();

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: MIT
 // Builds the main window's controls with their design names, captions, list
 // contents, fonts, geometry and tab order.
 #include "ui/MainForm/MainForm.h"
 
-#include "catalogue/GamesList.h"
 #include "platform/DesignUnits.h"
+#include "options/OptionSet.h"
 #include "ui/FrmAboutkel/DrawnIcons.h"
+#include "ui/MainForm/GamesList.h"
 #include "ui/MainForm/PressButton.h"
 #include "ui/MainForm/StatusPanels.h"
 
@@ -16,6 +18,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+
+#include <limits>
 
 namespace zoot {
 
@@ -102,6 +106,7 @@ void MainForm::buildControls()
 
     AltCmdText = place(new QLineEdit(QStringLiteral("Text1"), this), "AltCmdText", twipsRect(120, 5040, 2412, 288));
     AltCmdText->setAccessibleName(QStringLiteral("Other command"));
+    AltCmdText->setMaxLength(std::numeric_limits<int>::max());
 
     Command2 = place(new PressButton(QStringLiteral("Play"), this), "Command2", twipsRect(3120, 4920, 2532, 372));
     Command2->setFont(buttonFont());
@@ -141,7 +146,7 @@ void MainForm::buildControls()
                            QStringLiteral("Stereo mode"), twipsRect(1080, 1080, 1692, 264));
     VolumeCheck = checkBox(Frame4, "VolumeCheck", QStringLiteral("Volume"), twipsRect(120, 720, 852, 252));
     VolumeSlider = place(new QSlider(Qt::Horizontal, Frame4), "VolumeSlider", twipsRect(960, 720, 1932, 252));
-    VolumeSlider->setRange(0, 15);
+    VolumeSlider->setRange(kVolumeLowest, kVolumeHighest);
     VolumeSlider->setSingleStep(1);
     VolumeSlider->setPageStep(5);
     VolumeSlider->setValue(0);

@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: MIT
+#include "platform/IniText.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+
+namespace zoot {
+
+namespace {
+
+// One logical line of the text: it may run over several physical lines inside
+// quotes or after a backslash. equals is the first '=' outside quotes, or -1.
+struct IniLine {
+    qsizetype start = 0;
+    qsizetype end = 0;
+    qsizetype equals = -1;
+};
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+QList<IniLine> iniLines(const QByteArray &text)
+{
+    QList<IniLine> lines;
+    const qsizetype size = text.size();
+    qsizetype at = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (;;) {
+        while (at < size && isSpace(text[at]))
+            ++at;
+        if (at >= size)
+            break;
+        if (text[at] == ';') { // a comment line
+            while (at < size && !isLineBreak(text[at]))
+                ++at;
+            continue;
+        }
+        IniLine line;
+        line.start = at;
+        bool inQuotes = false;
+        qsizetype firstBreakInQuotes = -1;
+        qsizetype i = at;
+        while (i < size) {
+            const char c = text[i];
+            if (c == '=' && !inQuotes && line.equals < 0) {
+                line.equals = i;
+            } else if (isLineBreak(c)) {
+                if (!inQuotes)
+                    break;
+                if (firstBreakInQuotes < 0)
+                    firstBreakInQuotes = i;
+            } else if (c == '\\') {
+                ++i; // the next character is taken as it is, a line break too
+                if (i + 1 < size && isLineBreak(text[i]) && isLineBreak(text[i + 1]) && text[i] != text[i + 1])
+                    ++i;
+            } else if (c == '"') {
+                inQuotes = !inQuotes;
+            } else if (c == ';' && !inQuotes) {
+                break; // the rest of the line is a comment
+            }
+            ++i;
+        }
+        // A quote never closed would take the rest of the file as one value;
+        // it ends at its own line instead, so editing it cannot lose the rest.
+        if (inQuotes && firstBreakInQuotes >= 0) {
+            i = firstBreakInQuotes;
+            if (line.equals >= i)
+                line.equals = -1;
+        }
+        line.end = std::min(i, size);
+        lines.append(line);
+        at = line.end;
+    }
+    return lines;
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Section names and keys: "%XX" and "%UXXXX" are escapes, '\' stands for '/'.
+QString unescapedKey(QByteArrayView raw)
+{
+    QString key;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == '\\') {
+            key += u'/';
+            continue;
+        }
+        if (c == '%') {
+            const bool wide = i + 1 < raw.size() && raw[i + 1] == 'U';
+            const qsizetype digits = wide ? 4 : 2;
+            const qsizetype first = i + 1 + (wide ? 1 : 0);
+            int value = 0;
+            bool ok = first + digits <= raw.size();
+            for (qsizetype d = 0; ok && d < digits; ++d) {
+                const int v = hexValue(raw[first + d]);
+                ok = v >= 0;
+                value = value * 16 + v;
+            }
+            if (ok) {
+                key += QChar(char16_t(value));
+                i = first + digits - 1;
+                continue;
+            }
+        }
+        key += QLatin1Char(c);
+    }
+    return key;
+}
+
+void chopTrailingSpaces(QString &text, qsizetype limit)
+{
+    qsizetype end = text.size();
+    while (end > limit && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    text.truncate(end);
+}
+
+// A value as QSettings reads it, except that a comma outside quotes is kept
+// as text: QSettings would make a list of it, and a hand-edited command line
+// with a comma is still one text.
+QString unescapedValue(QByteArrayView raw)
+{
+    QString value;
+    bool inQuotes = false;
+    bool quoted = false;
+    qsizetype i = 0;
+    const auto skipSpaces = [&] {
+        while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t'))
+            ++i;
+    };
+    skipSpaces();
+    qsizetype chopLimit = 0;
+    while (i < raw.size()) {
+        const char c = raw[i];
+        if (c == '\\') {
+            ++i;
+            if (i >= raw.size())
+                break;
+            const char e = raw[i++];
+            static const char simple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'},
+                                             {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+            const auto *found = std::find_if(std::begin(simple), std::end(simple), [e](const char *p) { return p[0] == e; });
+            if (found != std::end(simple)) {
+                value += QLatin1Char((*found)[1]);
+            } else if (e == 'x' || (e >= '0' && e <= '7')) {
+                const int base = e == 'x' ? 16 : 8;
+                char16_t code = e == 'x' ? 0 : char16_t(e - '0');
+                while (i < raw.size() && hexValue(raw[i]) >= 0 && hexValue(raw[i]) < base)
+                    code = char16_t(code * base + hexValue(raw[i++]));
+                value += QChar(code);
+            } else if (isLineBreak(e) && i < raw.size() && isLineBreak(raw[i]) && raw[i] != e) {
+                ++i; // a continued line
+            }
+            chopLimit = value.size();
+        } else if (c == '"') {
+            ++i;
+            quoted = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes) {
+                skipSpaces();
+                chopLimit = value.size();
+            }
+        } else {
+            qsizetype j = i + 1;
+            while (j < raw.size() && raw[j] != '\\' && raw[j] != '"')
+                ++j;
+            value += QString::fromUtf8(raw.sliced(i, j - i));
+            i = j;
+        }
+    }
+    if (!quoted)
+        chopTrailingSpaces(value, chopLimit);
+    return value;
+}
+
+// QSettings marks typed values with a leading '@'; text that begins with '@'
+// is written with "@@".
+std::optional<QString> textOfStoredValue(const QString &stored)
+{
+    if (stored.startsWith(u'@')) {
+        if (stored.startsWith(QLatin1String("@@")))
+            return stored.mid(1);
+        if (stored == QLatin1String("@Invalid()"))
+            return std::nullopt;
+        for (const char *wrapper : {"@String(", "@ByteArray("}) {
+            const QLatin1String prefix(wrapper);
+            if (stored.startsWith(prefix) && stored.endsWith(u')'))
+                return stored.mid(prefix.size(), stored.size() - prefix.size() - 1);
+        }
+    }
+    return stored;
+}
+
+bool isHexDigit(char16_t c)
+{
+    return c < 0x80 && hexValue(char(c)) >= 0;
+}
+
+QByteArray escapedValue(const QString &text)
+{
+    QString value = text;
+    if (value.contains(QChar::Null))
+        value = QStringLiteral("@String(") + value + u')';
+    else if (value.startsWith(u'@'))
+        value.prepend(u'@');
+
+    QByteArray out;
+    bool needsQuotes = false;
+    bool escapeNextIfHex = false;
+    for (const QChar qc : value) {
+        const char16_t c = qc.unicode();
+        if (c == ';' || c == ',' || c == '=')
+            needsQuotes = true;
+        if (escapeNextIfHex && isHexDigit(c)) {
+            out += "\\x" + QByteArray::number(int(c), 16);
+            continue;
+        }
+        escapeNextIfHex = false;
+        switch (c) {
+        case '\0': out += "\\0"; escapeNextIfHex = true; break;
+        case '\a': out += "\\a"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\v': out += "\\v"; break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(c);
+            break;
+        default:
+            if (c <= 0x1F) {
+                out += "\\x" + QByteArray::number(int(c), 16);
+                escapeNextIfHex = true;
+            } else {
+                out += QString(qc).toUtf8();
+            }
+        }
+    }
+    if (needsQuotes || out.startsWith(' ') || out.endsWith(' '))
+        out = '"' + out + '"';
+    return out;
+}
+
+std::optional<QString> sectionName(const QByteArray &text, const IniLine &line)
+{
+    if (text[line.start] != '[')
+        return std::nullopt;
+    const QByteArrayView body = QByteArrayView(text).sliced(line.start + 1, line.end - line.start - 1);
+    const qsizetype close = body.indexOf(']');
+    return unescapedKey((close < 0 ? body : body.first(close)).trimmed());
+}
+
+QString keyOf(const QByteArray &text, const IniLine &line)
+{
+    return unescapedKey(QByteArrayView(text).sliced(line.start, line.equals - line.start).trimmed());
+}
+
+// The lines that belong to section, wherever it appears; key is set on its key lines.
+struct SectionLine {
+    IniLine line;
+    std::optional<QString> key;
+};
+
+QList<SectionLine> sectionLines(const QByteArray &text, const QString &section)
+{
+    QList<SectionLine> out;
+    bool inSection = false;
+    for (const IniLine &line : iniLines(text)) {
+        if (const std::optional<QString> name = sectionName(text, line)) {
+            inSection = *name == section;
+            if (inSection)
+                out.append({line, std::nullopt});
+        } else if (inSection) {
+            out.append({line, line.equals >= 0 ? std::optional<QString>(keyOf(text, line)) : std::nullopt});
+        }
+    }
+    return out;
+}
+
+qsizetype endOfPhysicalLine(const QByteArray &text, qsizetype from)
+{
+    while (from < text.size() && !isLineBreak(text[from]))
+        ++from;
+    return from;
+}
+
+QByteArray lineBreakOf(const QByteArray &text)
+{
+    return text.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+}
+
+} // namespace
+
+QHash<QString, QString> iniSection(const QByteArray &text, const QString &section)
+{
+    QHash<QString, QString> values;
+    for (const SectionLine &entry : sectionLines(text, section)) {
+        if (!entry.key)
+            continue;
+        const IniLine &line = entry.line;
+        const QByteArrayView raw = QByteArrayView(text).sliced(line.equals + 1, line.end - line.equals - 1);
+        if (const std::optional<QString> value = textOfStoredValue(unescapedValue(raw)))
+            values.insert(*entry.key, *value);
+        else
+            values.remove(*entry.key);
+    }
+    return values;
+}
+
+QByteArray withIniValues(const QByteArray &text, const QString &section, const SettingValues &values)
+{
+    struct Edit {
+        qsizetype from;
+        qsizetype to;
+        QByteArray bytes;
+    };
+    QList<Edit> edits;
+    const QList<SectionLine> lines = sectionLines(text, section);
+    const QByteArray lineBreak = lineBreakOf(text);
+
+    QByteArray added;
+    for (const auto &[key, value] : values) {
+        const QByteArray escaped = escapedValue(value);
+        bool present = false;
+        for (const SectionLine &entry : lines) {
+            if (entry.key == key) {
+                edits.append({entry.line.equals + 1, entry.line.end, escaped});
+                present = true;
+            }
+        }
+        if (!present)
+            added += lineBreak + key.toUtf8() + '=' + escaped;
+    }
+
+    QByteArray result = text;
+    if (!added.isEmpty()) {
+        if (lines.isEmpty()) {
+            if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
+                result += lineBreak;
+            const QByteArray header = '[' + section.toUtf8() + ']';
+            result += (result.isEmpty() ? QByteArray() : lineBreak) + header + added + lineBreak;
+        } else {
+            const qsizetype at = endOfPhysicalLine(text, lines.last().line.end);
+            edits.append({at, at, at == text.size() ? added + lineBreak : added});
+        }
+    }
+    // Apply from the end, so earlier offsets stay valid.
+    std::sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.from > b.from; });
+    for (const Edit &edit : edits)
+        result.replace(edit.from, edit.to - edit.from, edit.bytes);
+    return result;
+}
+
+} // namespace zoot
