@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/IniText.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <optional>
 
@@ -161,11 +159,15 @@ QString unescapedValue(QByteArrayView raw)
             if (found != std::end(simple)) {
                 value += QLatin1Char((*found)[1]);
             } else if (e == 'x' || (e >= '0' && e <= '7')) {
+                // "\x" takes hex digits, "\0".."\7" octal ones; "\x" without a
+                // digit stands for nothing.
                 const int base = e == 'x' ? 16 : 8;
                 char16_t code = e == 'x' ? 0 : char16_t(e - '0');
-                while (i < raw.size() && hexValue(raw[i]) >= 0 && hexValue(raw[i]) < base)
-                    code = char16_t(code * base + hexValue(raw[i++]));
-                value += QChar(code);
+                int digits = e == 'x' ? 0 : 1;
+                for (; i < raw.size() && hexValue(raw[i]) >= 0 && hexValue(raw[i]) < base; ++i, ++digits)
+                    code = char16_t(code * base + hexValue(raw[i]));
+                if (digits > 0)
+                    value += QChar(code);
             } else if (isLineBreak(e) && i < raw.size() && isLineBreak(raw[i]) && raw[i] != e) {
                 ++i; // a continued line
             }
@@ -225,8 +227,8 @@ QByteArray escapedValue(const QString &text)
     QByteArray out;
     bool needsQuotes = false;
     bool escapeNextIfHex = false;
-    for (const QChar qc : value) {
-        const char16_t c = qc.unicode();
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t c = value[i].unicode();
         if (c == ';' || c == ',' || c == '=')
             needsQuotes = true;
         if (escapeNextIfHex && isHexDigit(c)) {
@@ -253,7 +255,9 @@ QByteArray escapedValue(const QString &text)
                 out += "\\x" + QByteArray::number(int(c), 16);
                 escapeNextIfHex = true;
             } else {
-                out += QString(qc).toUtf8();
+                const bool pair = value[i].isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate();
+                out += QStringView(value).sliced(i, pair ? 2 : 1).toUtf8();
+                i += pair ? 1 : 0;
             }
         }
     }
@@ -328,7 +332,10 @@ QHash<QString, QString> iniSection(const QByteArray &text, const QString &sectio
     return values;
 }
 
-QByteArray withIniValues(const QByteArray &text, const QString &section, const SettingValues &values)
+namespace {
+
+// text with the edits; new lines start with extraBreaks more line breaks.
+QByteArray edited(const QByteArray &text, const QString &section, const SettingValues &values, int extraBreaks)
 {
     struct Edit {
         qsizetype from;
@@ -338,8 +345,9 @@ QByteArray withIniValues(const QByteArray &text, const QString &section, const S
     QList<Edit> edits;
     const QList<SectionLine> lines = sectionLines(text, section);
     const QByteArray lineBreak = lineBreakOf(text);
+    const QByteArray breaks = lineBreak.repeated(1 + extraBreaks);
 
-    QByteArray added;
+    QByteArray added; // the new lines, each without its leading line break
     for (const auto &[key, value] : values) {
         const QByteArray escaped = escapedValue(value);
         bool present = false;
@@ -350,25 +358,45 @@ QByteArray withIniValues(const QByteArray &text, const QString &section, const S
             }
         }
         if (!present)
-            added += lineBreak + key.toUtf8() + '=' + escaped;
+            added += (added.isEmpty() ? QByteArray() : lineBreak) + key.toUtf8() + '=' + escaped;
     }
 
     QByteArray result = text;
     if (!added.isEmpty()) {
         if (lines.isEmpty()) {
-            if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
-                result += lineBreak;
-            const QByteArray header = '[' + section.toUtf8() + ']';
-            result += (result.isEmpty() ? QByteArray() : lineBreak) + header + added + lineBreak;
+            const bool endsWithBreak = result.endsWith('\n') || result.endsWith('\r');
+            if (!result.isEmpty())
+                result += (endsWithBreak ? lineBreak.repeated(extraBreaks) : breaks) + lineBreak;
+            result += '[' + section.toUtf8() + ']' + lineBreak + added + lineBreak;
         } else {
             const qsizetype at = endOfPhysicalLine(text, lines.last().line.end);
-            edits.append({at, at, at == text.size() ? added + lineBreak : added});
+            const QByteArray inserted = breaks + added;
+            edits.append({at, at, at == text.size() ? inserted + lineBreak : inserted});
         }
     }
-    // Apply from the end, so earlier offsets stay valid.
-    std::sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.from > b.from; });
+    // Apply from the end, so earlier offsets stay valid. A new key goes where
+    // an empty value ends; it is inserted first so that it lands behind it.
+    std::reverse(edits.begin(), edits.end());
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.from > b.from; });
     for (const Edit &edit : edits)
         result.replace(edit.from, edit.to - edit.from, edit.bytes);
+    return result;
+}
+
+} // namespace
+
+QByteArray withIniValues(const QByteArray &text, const QString &section, const SettingValues &values)
+{
+    // A line that ends in a backslash carries on into the next one, so a new
+    // line may need a line break more to stand on its own: the result is read
+    // back to make sure every value is there.
+    QByteArray result;
+    for (int extraBreaks = 0; extraBreaks < 3; ++extraBreaks) {
+        result = edited(text, section, values, extraBreaks);
+        const QHash<QString, QString> read = iniSection(result, section);
+        if (std::all_of(values.begin(), values.end(), [&](const auto &kv) { return read.value(kv.first) == kv.second; }))
+            break;
+    }
     return result;
 }
 

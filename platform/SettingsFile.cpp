@@ -26,6 +26,8 @@ constexpr int kLockAttempts = 20;
 constexpr int kLockPauseMs = 50;
 constexpr time_t kStaleLockSeconds = 30;
 constexpr int kMaxLinks = 40;
+// Far more than any settings file holds, and still safe to read into memory.
+constexpr off_t kLargestSettingsFile = off_t(64) << 20;
 
 QString shown(const QByteArray &path)
 {
@@ -75,6 +77,8 @@ FileText readWhole(const QByteArray &path)
         return errno == ENOENT || errno == ENOTDIR ? FileText{} : FileText{{}, systemReason(errno)};
     if (!S_ISREG(info.st_mode))
         return {{}, QStringLiteral("it is not a regular file")};
+    if (info.st_size > kLargestSettingsFile)
+        return {{}, QStringLiteral("it is larger than %1 MiB").arg(kLargestSettingsFile >> 20)};
     FileText text;
     if (!readAt(fd.get(), text.bytes, 0, info.st_size))
         text.problem = systemReason(errno);

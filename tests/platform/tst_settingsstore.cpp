@@ -24,7 +24,7 @@ const QStringList kAwkwardTexts{
     QStringLiteral("SNESKey ZOOT /a"),  QStringLiteral("  spaced  "),     QStringLiteral("a, b"),
     QStringLiteral("x;y=z"),            QStringLiteral("say \"hi\""),     QStringLiteral("C:\\games\\x"),
     QStringLiteral("@at"),              QStringLiteral("@@two"),          QStringLiteral("tab\there\nline"),
-    QStringLiteral("\u0001ab\u001F9"),  QStringLiteral("#hash [x] %41"),  QStringLiteral("\u00E9\u65E5\u672C"),
+    QStringLiteral("\u0001ab\u001F9"),  QStringLiteral("#hash [x] %41"),  QStringLiteral("\u00E9\u65E5\u672C\U0001F600"),
     QString(),                          QStringLiteral("nul") + QChar(0) + QStringLiteral("7"),
 };
 
