@@ -1,85 +1,144 @@
-// Measures, for collections of N images on the same warm folder, the median of
-// several runs of:
-//   floor    list the folder and open, read 327 bytes, close each image (POSIX only)
-//   probes   the title probe over every image
-//   scan     ScanRoms into the real games list and background list
-//   start-up MainForm built, start-up sequence run, window shown; minus the same
-//            for an empty Roms folder
-// and the peak resident memory of a child process that does the start-up once.
+// SPDX-License-Identifier: MIT
+// Measures the start-up and the scan against the least the job can cost, the
+// floor: list the Roms folder, then open, read 327 bytes and close each image
+// with plain POSIX calls, from one thread or from 32.
 //
-// Usage: zoot-scan-bench [N ...]           (default 1000 10000 100000)
+//   warm      start-up minus an empty start-up, against the one-thread floor,
+//             for 1,000, 10,000 and 100,000 images; peak RSS of a start-up
+//   stall     the longest the event loop waits during a 100,000-image
+//             start-up and rescan
+//   cold      10,000 images with the page cache dropped before each run
+//             (root only), against the 32-thread floor, cold as well
+//   latency   10,000 images on a file system that adds 1 ms to every
+//             operation (bench/SlowFs.cpp, needs /dev/fuse): time to the main
+//             window against the 32-thread floor there, and the file-system
+//             operations per image
+//
+// Usage: zoot-scan-bench                   all of it
 //        zoot-scan-bench --startup FOLDER  (child mode: one start-up, prints peak RSS in KiB)
 #include "bench/BenchFolder.h"
-#include "ui/MainForm/GamesList.h"
-#include "catalogue/HeaderProbes.h"
-#include "catalogue/ScanRoms.h"
 #include "platform/QtPlatform.h"
+#include "ui/MainForm/GamesList.h"
 #include "ui/MainForm/MainForm.h"
 
 #include <QApplication>
-#include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-constexpr int kRepetitions = 5;
+QTextStream out(stdout);
 
-double medianMs(const std::function<void()> &work)
+double median(std::vector<double> runs)
 {
-    std::vector<double> runs;
-    work(); // warm the caches
-    for (int i = 0; i < kRepetitions; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
     std::sort(runs.begin(), runs.end());
     return runs[runs.size() / 2];
 }
 
-// The least the job can cost: one pass over the folder, one header read per image.
-void floorPass(const QByteArray &roms)
+double timedMs(const std::function<void()> &work)
 {
-    DIR *dir = ::opendir(roms.constData());
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The median of runs, each after prepare (not timed).
+double medianMs(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {})
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        times.push_back(timedMs(work));
+    }
+    return median(times);
+}
+
+// The floor: one pass over the folder, one header read per image.
+void floorPass(const QString &roms, int threads)
+{
+    DIR *dir = ::opendir(QFile::encodeName(roms).constData());
     if (!dir)
         return;
-    char header[327];
-    const int dirFd = ::dirfd(dir);
+    std::vector<QByteArray> names;
     while (const dirent *entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        [[maybe_unused]] const ssize_t got = ::read(fd, header, sizeof header);
-        ::close(fd);
+        if (entry->d_name[0] != '.')
+            names.emplace_back(entry->d_name);
     }
+    const int dirFd = ::dirfd(dir);
+    std::atomic<size_t> next{0};
+    const auto reader = [&] {
+        char header[327];
+        for (size_t i = next++; i < names.size(); i = next++) {
+            const int fd = ::openat(dirFd, names[i].constData(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                continue;
+            [[maybe_unused]] const ssize_t got = ::pread(fd, header, sizeof header, 0);
+            ::close(fd);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(reader);
+    reader();
+    for (std::thread &thread : pool)
+        thread.join();
     ::closedir(dir);
 }
 
 double startupMs(const QString &folder, const QString &settings)
 {
-    zoot::QtPlatform platform(folder, settings);
-    QElapsedTimer timer;
-    timer.start();
-    zoot::MainForm window(platform);
-    window.load();
-    window.show();
-    QApplication::processEvents();
-    return double(timer.nsecsElapsed()) / 1e6;
+    return timedMs([&] {
+        zoot::QtPlatform platform(folder, settings);
+        zoot::MainForm window(platform);
+        window.load();
+        window.show();
+        QApplication::processEvents();
+    });
 }
+
+// The longest gap between the event loop's turns while work runs.
+class StallMeter {
+public:
+    qint64 worstMs(const std::function<void()> &work)
+    {
+        QTimer ticks;
+        ticks.setTimerType(Qt::PreciseTimer);
+        ticks.setInterval(1);
+        QElapsedTimer clock;
+        qint64 last = 0;
+        qint64 worst = 0;
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            worst = std::max(worst, now - last);
+            last = now;
+        });
+        clock.start();
+        ticks.start();
+        work();
+        QApplication::processEvents();
+        worst = std::max(worst, clock.nsecsElapsed() - last);
+        return worst / 1000000;
+    }
+};
 
 // The high-water mark of this process's resident memory. Not getrusage():
 // its ru_maxrss carries the forking parent's mark over an exec.
@@ -103,90 +162,202 @@ int startupChild(const QString &folder)
     return 0;
 }
 
-struct Figures {
-    int count = 0;
-    double floor = 0, probes = 0, scan = 0, startup = 0;
-    double peakMiB = 0;
+double peakRssMiB(const QString &folder)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startup"), folder});
+    child.waitForFinished(600000);
+    return child.readAllStandardOutput().trimmed().toDouble() / 1024.0;
+}
+
+QString number(double value, int decimals = 0)
+{
+    return QLocale(QLocale::English).toString(value, 'f', decimals);
+}
+
+QString ratio(double value, double floor)
+{
+    return QStringLiteral("%1 ms / %2 ms = %3x").arg(number(value), number(floor), number(value / floor, 2));
+}
+
+bool dropCaches()
+{
+    ::sync();
+    QFile control(QStringLiteral("/proc/sys/vm/drop_caches"));
+    return control.open(QIODevice::WriteOnly) && control.write("3\n") == 2 && control.flush();
+}
+
+// The latency file system, mounted for as long as the object lives.
+class SlowMount {
+public:
+    SlowMount(const QString &source, const QString &mountPoint) : m_mountPoint(mountPoint)
+    {
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/zoot-slowfs");
+        if (!QFile::exists(program)) {
+            m_problem = QStringLiteral("zoot-slowfs was not built (libfuse3-dev is missing)");
+            return;
+        }
+        if (!QFile::exists(QStringLiteral("/dev/fuse"))) {
+            m_problem = QStringLiteral("/dev/fuse is missing");
+            return;
+        }
+        QDir().mkpath(mountPoint);
+        m_process.setProgram(program);
+        m_process.setArguments({QStringLiteral("--delay-us"), QStringLiteral("1000"), source, mountPoint});
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.start();
+        for (int i = 0; i < 100 && !QFile::exists(countsFile()); ++i) {
+            if (m_process.state() == QProcess::NotRunning)
+                break;
+            QThread::msleep(50);
+        }
+        if (!QFile::exists(countsFile()))
+            m_problem = QStringLiteral("mounting it failed (no permission to use FUSE?)");
+    }
+    ~SlowMount()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            QProcess::execute(QStringLiteral("fusermount3"), {QStringLiteral("-u"), m_mountPoint});
+            if (!m_process.waitForFinished(10000))
+                m_process.kill();
+        }
+    }
+
+    const QString &problem() const { return m_problem; }
+
+    // The operations counted so far, by kind.
+    QMap<QString, long> counts() const
+    {
+        QMap<QString, long> result;
+        QFile file(countsFile());
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : file.readAll().split('\n')) {
+                const QList<QByteArray> fields = line.split(' ');
+                if (fields.size() == 2)
+                    result.insert(QString::fromLatin1(fields.at(0)), fields.at(1).toLong());
+            }
+        }
+        return result;
+    }
+
+private:
+    QString countsFile() const { return m_mountPoint + QStringLiteral("/.zoot-slowfs-ops"); }
+
+    QString m_mountPoint;
+    QString m_problem;
+    QProcess m_process;
 };
+
+// Operations per image of work, by kind, from the counts before and after.
+QString operationsPerImage(const SlowMount &mount, int images, const std::function<void()> &work)
+{
+    const QMap<QString, long> before = mount.counts();
+    work();
+    const QMap<QString, long> after = mount.counts();
+    long total = 0;
+    QStringList kinds;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const long count = it.value() - before.value(it.key());
+        total += count;
+        if (count > 0)
+            kinds.append(QStringLiteral("%1 %2").arg(it.key(), number(double(count) / images, 2)));
+    }
+    return QStringLiteral("%1 (%2)").arg(number(double(total) / images, 2), kinds.join(QStringLiteral(", ")));
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args.first() == u"--startup")
         return startupChild(args.at(1));
-
-    QList<int> counts;
-    for (const QString &arg : args)
-        counts.append(arg.toInt());
-    if (counts.isEmpty())
-        counts = {1000, 10000, 100000};
 
     QTemporaryDir work;
     const QString settings = work.filePath(QStringLiteral("settings/ZOOTfront.conf"));
     const QString empty = work.filePath(QStringLiteral("empty"));
     zoot::bench::makeBenchFolder(empty, 0);
-    const double emptyStartup = medianMs([&] { startupMs(empty, settings); });
+    startupMs(empty, settings); // the first start-up loads fonts and plugins
 
-    QTextStream out(stdout);
-    out << "Collections of header-only images; each figure the median of " << kRepetitions
-        << " runs on a warm folder, in ms (ratio to the floor).\n";
-    out << "Empty Roms folder start-up (subtracted from start-up): " << QString::number(emptyStartup, 'f', 1) << " ms\n\n";
-    out << QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6\n")
-               .arg("images", 7).arg("floor", 9).arg("probes", 16).arg("scan", 16).arg("start-up", 16).arg("peak RSS", 9);
+    out << "Header-only images. Warm: the median of 9 runs (5 at 100,000), each run timing the floors, an\n"
+           "empty start-up and the start-up in turn, so that the machine's drift touches all alike;\n"
+           "cold and latency: the median of 3.\n\n";
 
-    QList<Figures> all;
-    for (int count : counts) {
+    out << "Warm page cache\n";
+    out << "| images | floor, 1 thread | floor, 32 threads | start-up minus empty (÷ 1-thread floor) | peak RSS |\n";
+    out << "| ---: | ---: | ---: | ---: | ---: |\n";
+    QString folder100k;
+    for (int count : {1000, 10000, 100000}) {
         const QString folder = work.filePath(QStringLiteral("app-%1").arg(count));
         zoot::bench::makeBenchFolder(folder, count);
-        zoot::QtPlatform platform(folder, settings);
         const QString roms = folder + QStringLiteral("/Roms");
-        const QStringList names = platform.listFiles(roms, zoot::kImagePatterns);
-
-        Figures f;
-        f.count = count;
-        f.floor = medianMs([&] { floorPass(QFile::encodeName(roms)); });
-        f.probes = medianMs([&] {
-            for (const QString &name : names)
-                zoot::TitleProbe(platform, roms + u'/' + name);
-        });
-        zoot::GamesList games;
-        QComboBox backgrounds;
-        f.scan = medianMs([&] { games.setSortedEntries(zoot::ScanRoms(platform).games); });
-        f.startup = medianMs([&] { startupMs(folder, settings); }) - emptyStartup;
-
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startup"), folder});
-        child.waitForFinished(600000);
-        f.peakMiB = child.readAllStandardOutput().trimmed().toDouble() / 1024.0;
-
-        auto cell = [&](double ms) {
-            return QStringLiteral("%1 (%2x)").arg(ms, 8, 'f', 1).arg(ms / f.floor, 5, 'f', 2);
-        };
-        out << QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6\n")
-                   .arg(count, 7)
-                   .arg(f.floor, 9, 'f', 1)
-                   .arg(cell(f.probes), 16)
-                   .arg(cell(f.scan), 16)
-                   .arg(cell(f.startup), 16)
-                   .arg(QStringLiteral("%1 MiB").arg(f.peakMiB, 5, 'f', 1), 9);
+        floorPass(roms, 1); // warm the caches
+        startupMs(folder, settings);
+        std::vector<double> floor1, floor32, emptyStartup, startup;
+        for (int run = 0; run < (count < 100000 ? 9 : 5); ++run) {
+            floor1.push_back(timedMs([&] { floorPass(roms, 1); }));
+            floor32.push_back(timedMs([&] { floorPass(roms, 32); }));
+            emptyStartup.push_back(startupMs(empty, settings));
+            startup.push_back(startupMs(folder, settings));
+        }
+        const double net = median(startup) - median(emptyStartup);
+        out << QStringLiteral("| %1 | %2 ms | %3 ms | %4 ms (%5x) | %6 MiB |\n")
+                   .arg(number(count), number(median(floor1), 1), number(median(floor32), 1), number(net, 1),
+                        number(net / median(floor1), 2), number(peakRssMiB(folder), 1));
         out.flush();
-        all.append(f);
+        if (count == 100000)
+            folder100k = folder;
     }
-    out << "\n";
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        const Figures &a = all.at(i - 1);
-        const Figures &b = all.at(i);
-        out << QStringLiteral("%1 -> %2 images (x%3): floor x%4, probes x%5, scan x%6, start-up x%7\n")
-                   .arg(a.count)
-                   .arg(b.count)
-                   .arg(double(b.count) / a.count, 0, 'f', 0)
-                   .arg(b.floor / a.floor, 0, 'f', 1)
-                   .arg(b.probes / a.probes, 0, 'f', 1)
-                   .arg(b.scan / a.scan, 0, 'f', 1)
-                   .arg(b.startup / a.startup, 0, 'f', 1);
+
+    {
+        StallMeter meter;
+        zoot::QtPlatform platform(folder100k, settings);
+        zoot::MainForm window(platform);
+        const qint64 atStartup = meter.worstMs([&] {
+            window.load();
+            window.show();
+        });
+        QWidget *viewport = window.List1->viewport();
+        const qint64 atRescan = meter.worstMs([&] {
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)),
+                              Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &press);
+        });
+        out << "\nLongest event-loop stall, 100,000 images: start-up " << atStartup << " ms, rescan " << atRescan
+            << " ms (" << window.List1->count() << " lines)\n";
+        out.flush();
+    }
+
+    const QString folder10k = work.filePath(QStringLiteral("app-10000"));
+    out << "\nCold page cache, 10,000 images: ";
+    if (!dropCaches()) {
+        out << "skipped: dropping the page cache needs root.\n";
+    } else {
+        const double floor32 = medianMs(3, [&] { floorPass(folder10k + QStringLiteral("/Roms"), 32); }, dropCaches);
+        const double startup = medianMs(3, [&] { startupMs(folder10k, settings); }, dropCaches);
+        const double emptyCold = medianMs(3, [&] { startupMs(empty, settings); }, dropCaches);
+        out << "start-up minus empty / 32-thread floor: " << ratio(startup - emptyCold, floor32) << "\n";
+    }
+    out.flush();
+
+    out << "\n+1 ms per file-system operation, 10,000 images: ";
+    out.flush();
+    {
+        const QString mountPoint = work.filePath(QStringLiteral("slow"));
+        SlowMount mount(folder10k, mountPoint);
+        if (!mount.problem().isEmpty()) {
+            out << "skipped: " << mount.problem() << ".\n";
+        } else {
+            const QString roms = mountPoint + QStringLiteral("/Roms");
+            const double floor32 = medianMs(3, [&] { floorPass(roms, 32); });
+            const double startup = medianMs(3, [&] { startupMs(mountPoint, settings); });
+            out << "time to the main window / 32-thread floor: " << ratio(startup, floor32) << "\n";
+            out << "  operations per image, floor:    "
+                << operationsPerImage(mount, 10000, [&] { floorPass(roms, 32); }) << "\n";
+            out << "  operations per image, start-up: "
+                << operationsPerImage(mount, 10000, [&] { startupMs(mountPoint, settings); }) << "\n";
+        }
     }
     return 0;
 }

@@ -9,22 +9,43 @@
 
 namespace zoot {
 
+namespace {
+
+// The title padded to its field, then the relative path.
+QString lineOf(const QString &title, const QString &relativePath)
+{
+    QString line;
+    line.reserve(std::max<qsizetype>(title.size(), kTitleField) + relativePath.size());
+    line.append(title);
+    line.resize(std::max<qsizetype>(line.size(), kTitleField), u' ');
+    line.append(relativePath);
+    return line;
+}
+
+} // namespace
+
 QString displayTitle(const QString &headerTitle, const QString &fileName)
 {
     if (!headerTitle.isEmpty())
         return headerTitle.left(kMaxTitle);
-    return (u'[' + fileName + u']').left(kMaxTitle);
+    QString title;
+    title.reserve(fileName.size() + 2);
+    return title.append(u'[').append(fileName).append(u']').left(kMaxTitle);
 }
 
 QString catalogueLine(const QString &title, const QString &fileName)
 {
-    return title.leftJustified(kTitleField, u' ') + joinPath(kRomsFolder, fileName);
+    return lineOf(title, joinPath(kRomsFolder, fileName));
 }
 
 CatalogueEntry catalogueEntry(const QString &headerTitle, const QString &fileName)
 {
+    // A scan makes one of these per image: the path is joined once when the
+    // name reads as it is.
     const QString shown = readableText(fileName);
-    return {catalogueLine(displayTitle(headerTitle, shown), shown), joinPath(kRomsFolder, fileName)};
+    QString relative = joinPath(kRomsFolder, fileName);
+    const QString shownPath = shown == fileName ? relative : joinPath(kRomsFolder, shown);
+    return {lineOf(displayTitle(headerTitle, shown), shownPath), std::move(relative)};
 }
 
 CatalogueEntry entryOfLine(const QString &line)
@@ -47,6 +68,13 @@ void sortCatalogue(QList<CatalogueEntry> &entries)
     sorted.reserve(entries.size());
     for (const qsizetype position : TextOrder().sortedPositions(lines))
         sorted.append(std::move(entries[position]));
+    // Lines that are the same text (names whose bytes differ only where they
+    // are not UTF-8) go by their exact paths.
+    for (auto run = sorted.begin(); run != sorted.end();) {
+        const auto end = std::find_if(run, sorted.end(), [&](const CatalogueEntry &e) { return e.line != run->line; });
+        std::sort(run, end, [](const CatalogueEntry &a, const CatalogueEntry &b) { return a.relativePath < b.relativePath; });
+        run = end;
+    }
     entries = std::move(sorted);
 }
 

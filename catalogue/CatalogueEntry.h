@@ -38,10 +38,8 @@ CatalogueEntry entryOfLine(const QString &line);
 // line, or one without a path, gives "".
 QString relativePathOfLine(const QString &line);
 
-// Sorts entries in the games list's order: by line, in the text order.
-// Entries whose lines are the same text keep the order they came in; from a
-// scan that is the folder lister's, which sets names apart by their exact
-// bytes, so it never varies.
+// Sorts entries in the games list's order: by line, in the text order, and
+// lines that are the same text by their exact paths.
 void sortCatalogue(QList<CatalogueEntry> &entries);
 
 // Where entry belongs in entries that are already in catalogue order: after

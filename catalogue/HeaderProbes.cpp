@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/HeaderProbes.h"
 
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
 #include "platform/ZootError.h"
 
@@ -17,22 +18,22 @@ constexpr char kNoColour = 0x00;
 constexpr char kColourCapable = char(0x80);
 constexpr char kColourOnly = char(0xC0);
 
-QByteArray readExactly(const Platform &platform, const QString &path, qint64 offset, qint64 count,
-                       const char *what)
+// count bytes from offset of the file that read(offset, count) reads, shown
+// by path in failures.
+template <typename Read>
+QByteArray readExactly(const Read &read, const QString &path, qint64 offset, qint64 count, const char *what)
 {
-    QByteArray bytes = platform.readBytes(path, offset, count);
+    QByteArray bytes = read(offset, count);
     if (bytes.size() < count)
         throw ZootError(QStringLiteral("\"%1\" is too short for a cartridge header: it ends before the %2")
-                            .arg(path, QLatin1String(what)));
+                            .arg(readableText(path), QLatin1String(what)));
     return bytes;
 }
 
-} // namespace
-
-QString TitleProbe(const Platform &platform, const QString &path)
+QString titleOf(const QByteArray &area)
 {
-    const QByteArray area = readExactly(platform, path, kTitleOffset, kTitleLength, "title");
     QString title;
+    title.reserve(kTitleLength);
     for (qsizetype i = 0; i < area.size(); ++i) {
         const char byte = area.at(i);
         const bool flagPosition = i == kTitleLength - 1;
@@ -43,11 +44,26 @@ QString TitleProbe(const Platform &platform, const QString &path)
     return title;
 }
 
+} // namespace
+
+QString TitleProbe(const Platform &platform, const QString &path)
+{
+    const auto read = [&](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
+    return titleOf(readExactly(read, path, kTitleOffset, kTitleLength, "title"));
+}
+
+QString TitleProbe(const Folder &folder, const QString &name)
+{
+    const auto read = [&](qint64 offset, qint64 count) { return folder.readBytes(name, offset, count); };
+    return titleOf(readExactly(read, name, kTitleOffset, kTitleLength, "title"));
+}
+
 QString ColourProbe(const Platform &platform, const QString &path)
 {
     const QString cgb = QStringLiteral("CGB");
     const QString noCgb = QStringLiteral("NoCGB");
-    const char flag = readExactly(platform, path, kColourFlagOffset, 1, "colour flag").at(0);
+    const auto read = [&](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
+    const char flag = readExactly(read, path, kColourFlagOffset, 1, "colour flag").at(0);
     if (flag == kColourCapable || flag == kColourOnly)
         return cgb;
     if (flag == kNoColour)
@@ -66,7 +82,7 @@ QString ColourProbe(const Platform &platform, const QString &path)
                 return cgb;
         }
         if (bytes.size() < block)
-            throw ZootError(QStringLiteral("\"%1\" ends before its colour flag is decided").arg(path));
+            throw ZootError(QStringLiteral("\"%1\" ends before its colour flag is decided").arg(readableText(path)));
         offset += block;
         block = qMin<qint64>(block * 4, 64 * 1024);
     }
@@ -74,7 +90,8 @@ QString ColourProbe(const Platform &platform, const QString &path)
 
 QString SuperProbe(const Platform &platform, const QString &path)
 {
-    const uchar flag = uchar(readExactly(platform, path, kSuperFlagOffset, 1, "Super Game Boy flag").at(0));
+    const auto read = [&](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
+    const uchar flag = uchar(readExactly(read, path, kSuperFlagOffset, 1, "Super Game Boy flag").at(0));
     if (flag == 0x00)
         return QStringLiteral("GB");
     if (flag == 0x03)

@@ -5,6 +5,7 @@
 
 namespace zoot {
 
+class Folder;
 class Platform;
 
 // The three facts read from a cartridge header. Each probe reads the image
@@ -14,6 +15,8 @@ class Platform;
 // The title area 0x134-0x143: its 16 bytes as Latin-1 characters, leaving out
 // 0x00 and 0x80 anywhere and 0xC0 in the last position (the colour flag).
 QString TitleProbe(const Platform &platform, const QString &path);
+// The same for the image name in an opened folder.
+QString TitleProbe(const Folder &folder, const QString &name);
 
 // "CGB" or "NoCGB", from the colour flag at 0x143.
 QString ColourProbe(const Platform &platform, const QString &path);

@@ -71,6 +71,8 @@ QString decodeNative(QByteArrayView bytes)
 
 QByteArray encodeNative(QStringView text)
 {
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return isEscape(c.unicode()); }))
+        return text.toUtf8();
     QByteArray bytes;
     bytes.reserve(text.size());
     qsizetype at = 0;
@@ -91,6 +93,8 @@ QByteArray encodeNative(QStringView text)
 
 QString readableText(QString text)
 {
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return isEscape(c.unicode()); }))
+        return text;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (isEscape(text[i].unicode()) && (i == 0 || !text[i - 1].isHighSurrogate()))
             text[i] = QChar::ReplacementCharacter;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDir>
@@ -9,7 +10,9 @@ namespace zoot {
 // forms goes through here.
 inline QString joinPath(const QString &folder, const QString &name)
 {
-    return folder + QDir::separator() + name;
+    QString path;
+    path.reserve(folder.size() + 1 + name.size());
+    return path.append(folder).append(QDir::separator()).append(name);
 }
 
 // Removes leading and trailing space characters only. Catalogue lines are padded

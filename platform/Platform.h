@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -19,6 +21,42 @@ struct Version {
     int revision = 0;
 };
 
+// An entry of a folder listing.
+struct ListedFile {
+    QString name;
+    // The folder reported a plain file. For a link, or where the file system
+    // reports no types (network and FUSE file systems often do), only opening
+    // the file or a stat tells.
+    bool plain = false;
+};
+
+// An opened folder. Names are read relative to it, which costs less than whole
+// paths when reading many files, and always reaches the folder that was
+// listed, even if it is renamed meanwhile. Safe to use from several threads.
+class Folder {
+public:
+    virtual ~Folder() = default;
+
+    // The entries whose names match any of the wildcard patterns (letter case
+    // ignored), hidden files left out, in the folder's own order: plain files,
+    // links and entries of unknown type, never what the folder reports as a
+    // sub-folder, FIFO, socket or device. No call is made per entry. They are
+    // handed to take in batches as the folder is read, so that work on them
+    // can start before a long folder is read to its end. Throws ZootError
+    // when the folder cannot be read.
+    using Batch = QList<ListedFile>;
+    virtual void list(const QStringList &patterns, const std::function<void(Batch &&)> &take) const = 0;
+
+    // All the entries at once.
+    Batch list(const QStringList &patterns) const;
+
+    // As Platform::readBytes, for the file name in this folder.
+    virtual QByteArray readBytes(const QString &name, qint64 offset, qint64 count) const = 0;
+
+    // Whether name is a plain file, links followed.
+    virtual bool isPlainFile(const QString &name) const = 0;
+};
+
 // One section of the per-user settings as read at one moment.
 struct SettingsSection {
     QHash<QString, QString> values;
@@ -28,6 +66,7 @@ struct SettingsSection {
 
 // Everything the program asks of the operating system goes through this
 // interface, so that tests can hand in fakes that record instead of acting.
+// The file and folder calls may be made from several threads at once.
 // Paths and names are text that encodes the system's bytes without loss
 // (platform/NativeName.h).
 class Platform {
@@ -39,10 +78,9 @@ public:
     virtual QString applicationTitle() const = 0;
     virtual Version version() const = 0;
 
-    // Bare names of the plain files in folder matching any of the wildcard
-    // patterns (letter case ignored), hidden files left out, in name order
-    // ignoring letter case. Throws ZootError when the folder cannot be listed.
-    virtual QStringList listFiles(const QString &folder, const QStringList &patterns) const = 0;
+    // The folder at path, opened to list it and read the files in it by
+    // name. Throws ZootError when it cannot be opened.
+    virtual std::unique_ptr<Folder> openFolder(const QString &path) const = 0;
 
     // Up to count bytes of the regular file at path from offset; fewer when the
     // file ends first. Never waits on a FIFO or a device and never writes:

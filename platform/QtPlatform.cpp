@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtPlatform.h"
 
-#include "platform/TextOrder.h"
 #include "platform/DetachedStart.h"
 #include "platform/IniText.h"
 #include "platform/NativeName.h"
@@ -17,9 +16,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,39 +28,111 @@ namespace zoot {
 
 namespace {
 
-class DirectoryHandle {
+// A wildcard pattern. The common "*.ext" is matched as a suffix, without
+// fnmatch's letter-case folding per character: a large folder lists faster.
+class NamePattern {
 public:
-    explicit DirectoryHandle(DIR *dir) : m_dir(dir) {}
-    ~DirectoryHandle()
+    explicit NamePattern(const QString &pattern) : m_pattern(encodeNative(pattern))
     {
-        if (m_dir)
-            ::closedir(m_dir);
+        const QByteArray rest = m_pattern.mid(1);
+        if (m_pattern.startsWith('*') && !rest.contains('*') && !rest.contains('?') && !rest.contains('['))
+            m_suffix = rest.toLower();
     }
-    DirectoryHandle(const DirectoryHandle &) = delete;
-    DirectoryHandle &operator=(const DirectoryHandle &) = delete;
-    DIR *get() const { return m_dir; }
+
+    bool matches(const char *name) const
+    {
+        if (m_suffix.isEmpty())
+            return ::fnmatch(m_pattern.constData(), name, FNM_CASEFOLD) == 0;
+        const size_t length = std::strlen(name);
+        return length >= size_t(m_suffix.size())
+            && ::strncasecmp(name + length - size_t(m_suffix.size()), m_suffix.constData(), size_t(m_suffix.size())) == 0;
+    }
 
 private:
-    DIR *m_dir;
+    QByteArray m_pattern;
+    QByteArray m_suffix;
 };
 
-bool isPlainFile(int dirFd, const dirent &entry)
+// Up to count bytes from offset of the regular file name, relative to dirFd
+// (whose path is folder, or empty when name is a whole path).
+QByteArray readRegularFile(int dirFd, const QString &folder, const QString &name, qint64 offset, qint64 count)
 {
-    if (entry.d_type == DT_REG)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    // A link counts when it leads to a plain file; a broken one does not.
+    const auto shown = [&] { return readableText(folder.isEmpty() ? name : joinPath(folder, name)); };
     struct stat info {};
-    return ::fstatat(dirFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+    FileDescriptor fd = openForReading(dirFd, encodeNative(name).constData(), info);
+    if (!fd.isOpen())
+        throw ZootError(QStringLiteral("Cannot open \"%1\": %2").arg(shown(), systemReason(errno)));
+    if (!S_ISREG(info.st_mode))
+        throw ZootError(QStringLiteral("\"%1\" is not a regular file").arg(shown()));
+    QByteArray bytes;
+    if (!readAt(fd.get(), bytes, offset, count))
+        throw ZootError(QStringLiteral("Cannot read \"%1\": %2").arg(shown(), systemReason(errno)));
+    return bytes;
 }
 
-bool matchesAny(const char *name, const std::vector<QByteArray> &patterns)
-{
-    return std::any_of(patterns.begin(), patterns.end(), [name](const QByteArray &pattern) {
-        return ::fnmatch(pattern.constData(), name, FNM_CASEFOLD) == 0;
-    });
-}
+// Entries handed over at a time while a folder is listed.
+constexpr qsizetype kListBatch = 256;
+
+class PosixFolder : public Folder {
+public:
+    PosixFolder(QString path, FileDescriptor fd) : m_path(std::move(path)), m_fd(std::move(fd)) {}
+
+    using Folder::list;
+    void list(const QStringList &patterns, const std::function<void(Batch &&)> &take) const override
+    {
+        // The directory stream gets a descriptor of its own, with its own
+        // position, which closedir closes.
+        FileDescriptor own(::openat(m_fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        DIR *dir = own.isOpen() ? ::fdopendir(own.get()) : nullptr;
+        if (!dir)
+            throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(m_path), systemReason(errno)));
+        own.release();
+        const std::unique_ptr<DIR, int (*)(DIR *)> closer(dir, ::closedir);
+
+        std::vector<NamePattern> namePatterns;
+        for (const QString &pattern : patterns)
+            namePatterns.emplace_back(pattern);
+        const auto matchesAny = [&](const char *name) {
+            return std::any_of(namePatterns.begin(), namePatterns.end(), [name](const NamePattern &p) { return p.matches(name); });
+        };
+
+        Batch files;
+        for (;;) {
+            errno = 0; // readdir tells the end from a failure only by errno
+            const dirent *entry = ::readdir(dir);
+            if (!entry)
+                break;
+            const unsigned char type = entry->d_type;
+            if (entry->d_name[0] == '.' || (type != DT_REG && type != DT_LNK && type != DT_UNKNOWN))
+                continue;
+            if (!matchesAny(entry->d_name))
+                continue;
+            files.append({decodeNative(entry->d_name), type == DT_REG});
+            if (files.size() == kListBatch)
+                take(std::exchange(files, {}));
+        }
+        if (errno != 0)
+            throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(m_path), systemReason(errno)));
+        if (!files.isEmpty())
+            take(std::move(files));
+    }
+
+
+    QByteArray readBytes(const QString &name, qint64 offset, qint64 count) const override
+    {
+        return readRegularFile(m_fd.get(), m_path, name, offset, count);
+    }
+
+    bool isPlainFile(const QString &name) const override
+    {
+        struct stat info {};
+        return ::fstatat(m_fd.get(), encodeNative(name).constData(), &info, 0) == 0 && S_ISREG(info.st_mode);
+    }
+
+private:
+    QString m_path;
+    FileDescriptor m_fd;
+};
 
 // The folder of the running program, with its exact bytes.
 QString programFolder()
@@ -84,6 +157,13 @@ QString userSettingsFile()
 
 } // namespace
 
+Folder::Batch Folder::list(const QStringList &patterns) const
+{
+    Batch all;
+    list(patterns, [&all](Batch &&batch) { all.append(std::move(batch)); });
+    return all;
+}
+
 QtPlatform::QtPlatform(QString applicationFolder, QString settingsFile)
     : m_applicationFolder(applicationFolder.isEmpty() ? programFolder() : std::move(applicationFolder)),
       m_settingsFile(settingsFile.isEmpty() ? userSettingsFile() : std::move(settingsFile))
@@ -105,40 +185,17 @@ Version QtPlatform::version() const
     return {ZOOT_VERSION_MAJOR, ZOOT_VERSION_MINOR, ZOOT_VERSION_PATCH};
 }
 
-QStringList QtPlatform::listFiles(const QString &folder, const QStringList &patterns) const
+std::unique_ptr<Folder> QtPlatform::openFolder(const QString &path) const
 {
-    DirectoryHandle dir(::opendir(encodeNative(folder).constData()));
-    if (!dir.get())
-        throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(folder), systemReason(errno)));
-
-    std::vector<QByteArray> encodedPatterns;
-    for (const QString &pattern : patterns)
-        encodedPatterns.push_back(encodeNative(pattern));
-
-    QStringList names;
-    const int dirFd = ::dirfd(dir.get());
-    while (const dirent *entry = ::readdir(dir.get())) {
-        if (entry->d_name[0] == '.')
-            continue;
-        if (matchesAny(entry->d_name, encodedPatterns) && isPlainFile(dirFd, *entry))
-            names.append(decodeNative(entry->d_name));
-    }
-    TextOrder().sort(names);
-    return names;
+    FileDescriptor fd(::open(encodeNative(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.isOpen())
+        throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(path), systemReason(errno)));
+    return std::make_unique<PosixFolder>(path, std::move(fd));
 }
 
 QByteArray QtPlatform::readBytes(const QString &path, qint64 offset, qint64 count) const
 {
-    struct stat info {};
-    FileDescriptor fd = openForReading(AT_FDCWD, encodeNative(path).constData(), info);
-    if (!fd.isOpen())
-        throw ZootError(QStringLiteral("Cannot open \"%1\": %2").arg(readableText(path), systemReason(errno)));
-    if (!S_ISREG(info.st_mode))
-        throw ZootError(QStringLiteral("\"%1\" is not a regular file").arg(readableText(path)));
-    QByteArray bytes;
-    if (!readAt(fd.get(), bytes, offset, count))
-        throw ZootError(QStringLiteral("Cannot read \"%1\": %2").arg(readableText(path), systemReason(errno)));
-    return bytes;
+    return readRegularFile(AT_FDCWD, QString(), path, offset, count);
 }
 
 bool QtPlatform::pathExists(const QString &path) const

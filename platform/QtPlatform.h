@@ -19,7 +19,7 @@ public:
     QString applicationTitle() const override;
     Version version() const override;
 
-    QStringList listFiles(const QString &folder, const QStringList &patterns) const override;
+    std::unique_ptr<Folder> openFolder(const QString &path) const override;
     QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const override;
     bool pathExists(const QString &path) const override;
 

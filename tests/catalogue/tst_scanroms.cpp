@@ -5,6 +5,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
 #include "tests/support/AppFolder.h"
+#include "tests/support/RecordingPlatform.h"
 #include "tools/DemoPictures.h"
 
 #include <QtTest>
@@ -37,6 +38,14 @@ struct Scan {
 
     QtPlatform platform;
     Catalogue found;
+};
+
+// Reads that wait a little, as on a network share, so that a scan calls in
+// all its readers.
+class SlowReadPlatform : public test::RecordingPlatform {
+public:
+    using RecordingPlatform::RecordingPlatform;
+    void beforeRead() const override { QThread::usleep(300); }
 };
 
 } // namespace
@@ -229,6 +238,52 @@ private slots:
         const CatalogueEntry fallback = scan.found.games.at(0);
         QCOMPARE(fallback.line, line(QStringLiteral("[\uFFFD\uFFFD.gb]"), QStringLiteral("\uFFFD\uFFFD.gb")));
         QCOMPARE(encodeNative(fallback.relativePath), QByteArray("Roms/\xFF\xFE.gb"));
+    }
+
+    // Many readers at once list exactly what one reader lists, with or
+    // without file types from the folder, and leave no descriptor open.
+    void parallelScanListsWhatSequentialScanLists()
+    {
+        AppFolder folder;
+        for (int i = 0; i < 150; ++i)
+            folder.addImage(QStringLiteral("game%1.gb").arg(i), QByteArray("GAME ") + QByteArray::number(i % 40));
+        folder.addRaw(QStringLiteral("Roms/short.gb"), QByteArray(300, 'x'));
+        folder.addRaw(QStringLiteral("Roms/empty.gbc"), QByteArray());
+        const QString locked = folder.addImage(QStringLiteral("locked.gb"), "LOCKED");
+        QFile::setPermissions(locked, QFileDevice::Permissions());
+        folder.addImage(decodeNative("caf\xE9.gb"), QByteArray());
+        folder.addImage(decodeNative("caf\xE8.gb"), QByteArray());
+        const QString roms = folder.romsPath();
+        QVERIFY(QFile::link(roms + QStringLiteral("/loop-b.gb"), roms + QStringLiteral("/loop-a.gb")));
+        QVERIFY(QFile::link(roms + QStringLiteral("/loop-a.gb"), roms + QStringLiteral("/loop-b.gb")));
+        QVERIFY(QFile::link(roms + QStringLiteral("/gone.gb"), roms + QStringLiteral("/broken.gb")));
+        QVERIFY(QFile::link(roms, roms + QStringLiteral("/folder-link.gb")));
+        QVERIFY(QFile::link(roms + QStringLiteral("/game1.gb"), roms + QStringLiteral("/linked.gb")));
+        QDir(roms).mkdir(QStringLiteral("folder.gb"));
+        QCOMPARE(::mkfifo(QFile::encodeName(roms + QStringLiteral("/pipe.gb")).constData(), 0600), 0);
+
+        const int descriptors = test::openDescriptorCount();
+        SlowReadPlatform platform(folder.path(), folder.settingsFile());
+        const Catalogue sequential = ScanRoms(platform, nullptr, 1);
+        QCOMPARE(sequential.games.size(), 150 + 6);
+        QVERIFY(platform.reads > 0);
+        QCOMPARE(ScanRoms(platform, nullptr, kReadsInFlight).games, sequential.games);
+        platform.hideTypes = true;
+        QCOMPARE(ScanRoms(platform, nullptr, kReadsInFlight).games, sequential.games);
+        QCOMPARE(test::openDescriptorCount(), descriptors);
+    }
+
+    void parallelScanOfTheCorpus()
+    {
+        const QString corpus = qEnvironmentVariable("ZOOT_SHARED_CORPUS");
+        if (!QFile::exists(corpus + QStringLiteral("/expected.tsv")))
+            QSKIP("the shared header corpus is not beside this checkout");
+        QTemporaryDir app;
+        QVERIFY(QFile::link(corpus, app.filePath(QStringLiteral("Roms"))));
+        SlowReadPlatform platform(app.path(), app.filePath(QStringLiteral("ZOOTfront.conf")));
+        const Catalogue sequential = ScanRoms(platform, nullptr, 1);
+        QVERIFY(!sequential.games.isEmpty());
+        QCOMPARE(ScanRoms(platform, nullptr, kReadsInFlight).games, sequential.games);
     }
 
     // Lines put in one at a time, in any order, stand where a whole sort

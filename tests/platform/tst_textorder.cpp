@@ -25,7 +25,7 @@ QStringList randomTexts(const QStringList &alphabet, int maxLength)
 {
     QRandomGenerator random(7);
     QStringList items;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 6000; ++i) { // enough to be sorted in two parts
         QString text;
         const int length = int(random.bounded(maxLength + 1));
         for (int c = 0; c < length; ++c)

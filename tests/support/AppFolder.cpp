@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <fcntl.h>
+#include <ftw.h>
 #include <unistd.h>
 
 namespace zoot::test {
@@ -16,6 +18,13 @@ namespace zoot::test {
 AppFolder::AppFolder()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("Roms"));
+}
+
+AppFolder::~AppFolder()
+{
+    // By bytes: Qt's own removal misses names that are not UTF-8.
+    ::nftw(encodeNative(m_dir.path()).constData(),
+           [](const char *path, const struct stat *, int, FTW *) { return ::remove(path); }, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 QString AppFolder::addImage(const QString &name, const QByteArray &title, std::optional<quint8> cgb, quint8 sgb)

@@ -14,6 +14,9 @@ namespace zoot::test {
 class AppFolder {
 public:
     AppFolder();
+    ~AppFolder();
+    AppFolder(const AppFolder &) = delete;
+    AppFolder &operator=(const AppFolder &) = delete;
 
     QString path() const { return m_dir.path(); }
     QString romsPath() const { return m_dir.filePath(QStringLiteral("Roms")); }

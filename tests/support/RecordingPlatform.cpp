@@ -8,15 +8,58 @@ RecordingPlatform::RecordingPlatform(const QString &applicationFolder, const QSt
 {
 }
 
-QStringList RecordingPlatform::listFiles(const QString &folder, const QStringList &patterns) const
+namespace {
+
+// A folder whose listings and reads the platform counts.
+class RecordingFolder : public Folder {
+public:
+    RecordingFolder(const RecordingPlatform &platform, std::unique_ptr<Folder> real)
+        : m_platform(platform), m_real(std::move(real))
+    {
+    }
+
+    using Folder::list;
+    void list(const QStringList &patterns, const std::function<void(Batch &&)> &take) const override
+    {
+        ++m_platform.listings;
+        m_real->list(patterns, [&](Batch &&batch) {
+            if (m_platform.hideTypes) {
+                for (ListedFile &file : batch)
+                    file.plain = false;
+            }
+            take(std::move(batch));
+        });
+    }
+
+    QByteArray readBytes(const QString &name, qint64 offset, qint64 count) const override
+    {
+        ++m_platform.reads;
+        m_platform.beforeRead();
+        return m_real->readBytes(name, offset, count);
+    }
+
+    bool isPlainFile(const QString &name) const override
+    {
+        ++m_platform.typeQueries;
+        return m_real->isPlainFile(name);
+    }
+
+private:
+    const RecordingPlatform &m_platform;
+    std::unique_ptr<Folder> m_real;
+};
+
+} // namespace
+
+std::unique_ptr<Folder> RecordingPlatform::openFolder(const QString &path) const
 {
-    ++listings;
-    return QtPlatform::listFiles(folder, patterns);
+    return std::make_unique<RecordingFolder>(*this, QtPlatform::openFolder(path));
 }
 
 QByteArray RecordingPlatform::readBytes(const QString &path, qint64 offset, qint64 count) const
 {
     ++reads;
+    beforeRead();
     return QtPlatform::readBytes(path, offset, count);
 }
 

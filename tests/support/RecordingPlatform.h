@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <atomic>
+
 namespace zoot::test {
 
 // The real platform for files and settings (in a settings file the test
@@ -29,7 +31,7 @@ public:
 
     RecordingPlatform(const QString &applicationFolder, const QString &settingsFile);
 
-    QStringList listFiles(const QString &folder, const QStringList &patterns) const override;
+    std::unique_ptr<Folder> openFolder(const QString &path) const override;
     QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const override;
     std::optional<QString> startProcess(const QString &program, const QStringList &arguments,
                                         const QString &workingFolder) override;
@@ -44,9 +46,16 @@ public:
     std::optional<QString> startFailure;
     // When true, processes are really started (after being recorded).
     bool startForReal = false;
-    // How often folders were listed and files read.
-    mutable int listings = 0;
-    mutable int reads = 0;
+    // When set, listings report no file types, as network file systems may.
+    bool hideTypes = false;
+    // How often folders were listed, files read and file types asked for;
+    // reads come from several threads at once.
+    mutable std::atomic<int> listings = 0;
+    mutable std::atomic<int> reads = 0;
+    mutable std::atomic<int> typeQueries = 0;
+
+    // Called before every file read, from whichever thread reads.
+    virtual void beforeRead() const {}
 };
 
 } // namespace zoot::test

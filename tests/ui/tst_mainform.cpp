@@ -19,8 +19,12 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QAccessible>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QtTest>
 
+#include <condition_variable>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +59,56 @@ struct Launcher {
     MainForm window;
 };
 
+// Header reads wait until the test opens the gate: a scan as long as the
+// test wants, without timing.
+class GatedPlatform : public RecordingPlatform {
+public:
+    using RecordingPlatform::RecordingPlatform;
+
+    void open()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_opened.notify_all();
+    }
+
+    void beforeRead() const override
+    {
+        std::unique_lock lock(m_mutex);
+        m_opened.wait(lock, [this] { return m_open; });
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_opened;
+    bool m_open = false;
+};
+
+// Counts the progress windows shown while it lives.
+class ProgressWindows : public QObject {
+public:
+    ProgressWindows() { qApp->installEventFilter(this); }
+    ~ProgressWindows() override { qApp->removeEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<QProgressDialog *>(watched))
+            ++shown;
+        return false;
+    }
+};
+
+QProgressDialog *visibleProgressWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QProgressDialog *>(widget); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
 // Check boxes and option buttons take clicks on their indicator and caption
 // only, not on the empty rest of their rectangle.
 void clickButton(QAbstractButton *button)
@@ -75,7 +129,9 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "bravo");
         folder.addImage(QStringLiteral("b.gb"), "Alpha");
         Launcher launcher(folder);
+        ProgressWindows progress;
         launcher.start();
+        QCOMPARE(progress.shown, 0); // a short scan shows no progress window
         QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games [3]"));
         QCOMPARE(launcher.selectedLine(), catalogueLine(QStringLiteral("Alpha"), QStringLiteral("b.gb")));
         QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/b.gb"));
@@ -119,6 +175,38 @@ private slots:
         QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games"));
         QCOMPARE(launcher.window.AltCmdText->text(), QStringLiteral("my emulator"));
         QCOMPARE(launcher.window.TwoPlayersCheck->checkState(), Qt::Checked);
+    }
+
+    // A long scan shows its progress; "Cancel" lists the images not read yet
+    // by their file names, and start-up goes on as usual.
+    void cancelledScanListsEveryImage()
+    {
+        AppFolder folder;
+        for (int i = 0; i < 40; ++i)
+            folder.addImage(QStringLiteral("game%1.gb").arg(i, 2, 10, QLatin1Char('0')), "TITLED");
+        folder.writeOptions("AltCmdText=kept\n");
+        GatedPlatform platform(folder.path(), folder.settingsFile());
+        MainForm window(platform);
+        QString label;
+        QTimer::singleShot(0, &window, [&] {
+            if (QTest::qWaitFor([] { return visibleProgressWindow() != nullptr; }, 10000)) {
+                QProgressDialog *dialog = visibleProgressWindow();
+                label = dialog->labelText();
+                QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+            }
+            platform.open();
+        });
+        window.load();
+        QVERIFY2(label.contains(QStringLiteral("40")), qPrintable(label));
+        QCOMPARE(window.List1->count(), 40);
+        int byName = 0;
+        for (int i = 0; i < window.List1->count(); ++i)
+            byName += window.List1->line(i).startsWith(u'[') ? 1 : 0;
+        QVERIFY2(byName >= 39, qPrintable(QString::number(byName)));
+        QCOMPARE(window.List1->selectedRow(), 0);
+        QCOMPARE(window.Frame1->title(), QStringLiteral("Games [40]"));
+        QCOMPARE(window.AltCmdText->text(), QStringLiteral("kept"));
+        QVERIFY(platform.messages.isEmpty());
     }
 
     void invalidStoredValuesAreReportedTogether()

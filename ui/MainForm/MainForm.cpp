@@ -15,6 +15,7 @@
 #include "ui/FrmAboutkel/FrmAboutkel.h"
 #include "ui/MainForm/GamesList.h"
 #include "ui/MainForm/PressButton.h"
+#include "ui/MainForm/ScanWithProgress.h"
 #include "ui/MainForm/StatusPanels.h"
 
 #include <QAbstractButton>
@@ -91,7 +92,7 @@ void MainForm::load()
     const QString step = QStringLiteral("Form_Load");
     QStringList report;
     try {
-        showCatalogue(ScanRoms(m_platform));
+        showCatalogue(scanWithProgress(m_platform, this));
     } catch (const ZootError &error) {
         // Without a Roms folder the window still comes up usable, and the
         // options are still restored below, so a later launch cannot write
@@ -204,7 +205,7 @@ void MainForm::updateSoundControls()
 void MainForm::rescan()
 {
     try {
-        showCatalogue(ScanRoms(m_platform));
+        showCatalogue(scanWithProgress(m_platform, this));
     } catch (const ZootError &error) {
         m_platform.messageBox(this, failureReport(error.description(), QStringLiteral("Rescan")));
     }

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "catalogue/ScanRoms.h"
+
+class QWidget;
+
+namespace zoot {
+
+class Platform;
+
+// Runs ScanRoms off the GUI thread while the event loop goes on, so windows
+// repaint and move. A scan still running after about half a second shows a
+// modal progress window over owner: the folder being listed, then how many
+// headers are read out of how many, and "Cancel", which lists the images not
+// read yet by their file names. Until the scan ends, input to the program's
+// other windows is held back. Rethrows what the scan throws.
+Catalogue scanWithProgress(const Platform &platform, QWidget *owner);
+
+} // namespace zoot
