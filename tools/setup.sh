@@ -3,12 +3,13 @@
 # Installs what the build and the tests need (Debian 12), then configures and
 # builds the project. Uses sudo only for apt-get, and only when not root.
 # Usage: setup.sh [BUILD_DIR [CMAKE_ARGUMENT ...]]   (default: build/, RelWithDebInfo)
+# ZOOT_EXTRA_PACKAGES names further Debian packages to install.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$top/build}
 shift || true
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool ${ZOOT_EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
