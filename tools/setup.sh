@@ -9,7 +9,9 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$top/build}
 shift || true
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool ${ZOOT_EXTRA_PACKAGES:-})
+# fonts-wine: Tahoma-metric faces for the windows' captions; x11-utils: xprop for the end-to-end test.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-wine xvfb xauth xdotool x11-utils
+  ${ZOOT_EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # End to end: the real program under Xvfb in a temporary application folder,
 # a stand-in ZOOT first on PATH that records its arguments, "AdLib" and "Play"
 # pressed with real X pointer events; then the stand-in's arguments and the
 # saved settings file are checked.
-# Usage: e2e_play.sh BUILD_DIR. Exit 77 (skipped) when Xvfb or xdotool is missing.
+# The window must carry its icon on the X server.
+# Usage: e2e_play.sh BUILD_DIR. Exit 77 (skipped) when Xvfb, xdotool or xprop is missing.
 set -euo pipefail
 build=$1
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xprop; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is not installed (tools/setup.sh installs it), so the end-to-end test cannot run."
     exit 77
@@ -55,6 +57,9 @@ pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "brindle's ZOOTfront" | head -n1) \
   || fail "the launcher window did not appear: $(cat "$work/program.log")"
 sleep 1
+
+xprop -id "$window" _NET_WM_ICON | head -c 200 | grep -q 'Icon (32 x 32)' \
+  || fail "the window carries no 32x32 icon: $(xprop -id "$window" _NET_WM_ICON | head -c 200)"
 
 # Client coordinates in pixels: "AdLib" inside the Sound frame, then "Play".
 xdotool mousemove --window "$window" 190 208 click 1

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "platform/CaptionFit.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RecordingPlatform.h"
 #include "ui/FrmAboutkel/FrmAboutkel.h"
@@ -17,17 +18,12 @@ class AboutTest : public QObject {
     AppFolder folder;
     RecordingPlatform platform{folder.path(), folder.settingsFile()};
 
-    template <typename Button = QPushButton>
-    static Button *button(FrmAboutkel &about, const char *name)
-    {
-        return about.findChild<Button *>(QLatin1String(name));
-    }
-
-    static void open(FrmAboutkel &about)
+    // Whether the window came up active; callers QVERIFY it.
+    [[nodiscard]] static bool open(FrmAboutkel &about)
     {
         about.show();
         QApplication::setActiveWindow(&about);
-        QVERIFY(QTest::qWaitForWindowActive(&about));
+        return QTest::qWaitForWindowActive(&about);
     }
 
 private slots:
@@ -37,8 +33,8 @@ private slots:
     {
         for (int opening = 0; opening < 2; ++opening) {
             FrmAboutkel about(platform, nullptr);
-            open(about);
-            QCOMPARE(about.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("ZOOTfront v1.4.1"));
+            QVERIFY(open(about));
+            QCOMPARE(about.Label1->text(), QStringLiteral("ZOOTfront v1.4.1"));
             QCOMPARE(about.windowTitle(), QStringLiteral("About..."));
             about.close();
         }
@@ -47,8 +43,8 @@ private slots:
     void escapeDoesNothingAndEnterPressesTheFocusedButton()
     {
         FrmAboutkel about(platform, nullptr);
-        open(about);
-        QCOMPARE(QApplication::focusWidget(), button<QToolButton>(about, "Command3"));
+        QVERIFY(open(about));
+        QCOMPARE(QApplication::focusWidget(), about.Command3);
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(about.isVisible());
         QVERIFY(platform.opens.isEmpty());
@@ -61,7 +57,7 @@ private slots:
     void tabOrder()
     {
         FrmAboutkel about(platform, nullptr);
-        open(about);
+        QVERIFY(open(about));
         for (const char *next : {"Command1", "Command2", "Command4", "Command3"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
@@ -82,8 +78,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, target);
         FrmAboutkel about(platform, nullptr);
-        open(about);
-        QTest::mouseClick(about.findChild<QAbstractButton *>(name), Qt::LeftButton);
+        QVERIFY(open(about));
+        QAbstractButton *button = name == u"Command2" ? static_cast<QAbstractButton *>(about.Command2)
+            : name == u"Command3"                     ? static_cast<QAbstractButton *>(about.Command3)
+                                                      : static_cast<QAbstractButton *>(about.Command4);
+        QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QCOMPARE(platform.opens.size(), 1);
         const RecordingPlatform::ShellOpen opened = platform.opens.first();
@@ -98,10 +97,26 @@ private slots:
     void okOnlyCloses()
     {
         FrmAboutkel about(platform, nullptr);
-        open(about);
-        QTest::mouseClick(button(about, "Command1"), Qt::LeftButton);
+        QVERIFY(open(about));
+        QTest::mouseClick(about.Command1, Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QVERIFY(platform.opens.isEmpty());
+    }
+
+    void everyCaptionFits()
+    {
+        FrmAboutkel about(platform, nullptr);
+        QVERIFY(open(about));
+        for (const QWidget *control : std::initializer_list<const QWidget *>{about.Command1, about.Command2, about.Command3,
+                                                                            about.Command4, about.Label1, about.Label2}) {
+            const std::optional<Caption> caption = captionOf(control);
+            QVERIFY(caption.has_value());
+            QVERIFY2(captionFits(control), qPrintable(QStringLiteral("\"%1\" in %2 (%3): room %4x%5")
+                                                          .arg(caption->text, control->objectName(),
+                                                               QFontInfo(control->font()).family())
+                                                          .arg(caption->room.width())
+                                                          .arg(caption->room.height())));
+        }
     }
 
     void layout()
@@ -110,10 +125,10 @@ private slots:
         QCOMPARE(about.size(), QSize(201, 161));
         QCOMPARE(about.minimumSize(), about.maximumSize());
         QVERIFY(about.windowFlags() & Qt::Tool);
-        QCOMPARE(button<QToolButton>(about, "Command3")->geometry(), QRect(48, 8, 105, 49));
-        QCOMPARE(button(about, "Command1")->geometry(), QRect(136, 128, 57, 25));
-        QVERIFY(!button(about, "Command1")->isDefault() && !button(about, "Command1")->autoDefault());
-        QVERIFY(button(about, "Command2")->font().bold());
+        QCOMPARE(about.Command3->geometry(), QRect(48, 8, 105, 49));
+        QCOMPARE(about.Command1->geometry(), QRect(136, 128, 57, 25));
+        QVERIFY(!about.Command1->isDefault() && !about.Command1->autoDefault());
+        QVERIFY(about.Command2->font().bold());
     }
 };
 

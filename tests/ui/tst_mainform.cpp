@@ -5,6 +5,7 @@
 #include "tools/DemoPictures.h"
 #include "ui/FrmAboutkel/FrmAboutkel.h"
 #include "launch/LaunchCommand.h"
+#include "platform/CaptionFit.h"
 #include "platform/NativeName.h"
 #include "ui/MainForm/GamesList.h"
 #include "ui/MainForm/MainForm.h"
@@ -38,11 +39,13 @@ namespace {
 struct Launcher {
     explicit Launcher(AppFolder &folder) : platform(folder.path(), folder.settingsFile()), window(platform) {}
 
-    void start()
+    // Whether the window came up; callers QVERIFY it, so that a failure
+    // ends the test and not only this helper.
+    [[nodiscard]] bool start()
     {
         window.load();
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        return QTest::qWaitForWindowExposed(&window);
     }
 
     QPoint centreOfLine(int row) const
@@ -130,7 +133,7 @@ private slots:
         folder.addImage(QStringLiteral("b.gb"), "Alpha");
         Launcher launcher(folder);
         ProgressWindows progress;
-        launcher.start();
+        QVERIFY(launcher.start());
         QCOMPARE(progress.shown, 0); // a short scan shows no progress window
         QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games [3]"));
         QCOMPARE(launcher.selectedLine(), catalogueLine(QStringLiteral("Alpha"), QStringLiteral("b.gb")));
@@ -148,7 +151,7 @@ private slots:
     {
         AppFolder folder;
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QCOMPARE(launcher.window.List1->count(), 1);
         QCOMPARE(launcher.window.List1->line(0), QStringLiteral("No GB roms :'("));
         QCOMPARE(launcher.window.List1->selectedRow(), -1);
@@ -165,7 +168,7 @@ private slots:
         QDir(folder.romsPath()).removeRecursively();
         folder.writeOptions("AltCmdText=my emulator\nTwoPlayersCheck=1\n");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QCOMPARE(launcher.platform.messages.size(), 1);
         const QString report = launcher.platform.messages.first();
         QVERIFY2(report.contains(folder.romsPath()) && report.endsWith(QStringLiteral(" in ZOOTfront (Form_Load)")),
@@ -215,7 +218,7 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "A");
         folder.writeOptions("VolumeSlider=loud\nCgbOption=9\nAltCmdText=kept\nStereoCheck=2\n");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QCOMPARE(launcher.platform.messages.size(), 1);
         const QStringList lines = launcher.platform.messages.first().split(u'\n');
         QCOMPARE(lines.size(), 2);
@@ -237,7 +240,7 @@ private slots:
         folder.addImage(QStringLiteral("only.gbc"), "C COLOUR ONLY", 0xC0, 0x00);
         folder.addRaw(QStringLiteral("Roms/short.gb"), QByteArray(0x140, 'x'));
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         // "[short.gb]" sorts first: a file too short for the probes shows its
         // path with neither flag, and no message.
         QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/short.gb"));
@@ -269,7 +272,7 @@ private slots:
             folder.addImage(QStringLiteral("g%1.gb").arg(i, 3, 10, QLatin1Char('0')), QByteArray("GAME ") + QByteArray::number(i),
                             i % 2 ? 0x80 : 0x00, 0x00);
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         launcher.window.List1->setFocus();
         const int listings = launcher.platform.listings;
         const int reads = launcher.platform.reads;
@@ -286,7 +289,7 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "A");
         folder.writeOptions("SoundOption=1\n");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         MainForm &w = launcher.window;
         const QList<QWidget *> controls{w.VolumeCheck, w.VolumeSlider, w.StereoCheck, w.StereoCombo};
         for (QWidget *control : controls)
@@ -308,7 +311,7 @@ private slots:
         folder.addImage(QStringLiteral("b.gb"), "TWO");
         folder.addImage(QStringLiteral("c.gb"), "THREE");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         folder.addImage(QStringLiteral("d.gb"), "AAA NEW");
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         QTest::mousePress(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(2));
@@ -332,7 +335,7 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "ONE");
         folder.addImage(QStringLiteral("b.gb"), "TWO");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         const int listings = launcher.platform.listings;
         QTest::mouseDClick(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(1));
         QCOMPARE(launcher.window.List1->selectedRow(), -1);
@@ -346,7 +349,7 @@ private slots:
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "ONE");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QDir(folder.romsPath()).removeRecursively();
         QTest::mousePress(launcher.window.List1->viewport(), Qt::RightButton, {}, launcher.centreOfLine(0));
         QCOMPARE(launcher.platform.messages.size(), 1);
@@ -360,7 +363,7 @@ private slots:
         folder.addImage(QStringLiteral("first.gb"), "FIRST");
         const QString second = folder.addImage(QStringLiteral("second game.gb"), "SECOND");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         // A real double-click: the first press selects, the second is the double-click.
         QTest::mouseClick(launcher.window.List1->viewport(), Qt::LeftButton, {}, launcher.centreOfLine(1));
         QTest::mouseDClick(launcher.window.List1->viewport(), Qt::LeftButton, {}, launcher.centreOfLine(1));
@@ -386,7 +389,7 @@ private slots:
         AppFolder folder;
         const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         launcher.window.AltCmdText->setText(QStringLiteral("myemu --fast"));
         clickButton(launcher.window.AltCmdCheck);
         for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
@@ -407,7 +410,7 @@ private slots:
         AppFolder folder;
         const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         clickButton(launcher.window.AltCmdCheck);
         launcher.window.AltCmdText->setText(QStringLiteral("   "));
         QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
@@ -425,7 +428,7 @@ private slots:
         const QString name = decodeNative("caf\xE9.gb");
         const QString image = folder.addImage(name, "CAFE", 0x80, 0x03);
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QCOMPARE(launcher.panelText("Filename"), QStringLiteral("Roms/caf\uFFFD.gb"));
         QVERIFY(launcher.panelEnabled("CGB"));
         QVERIFY(launcher.panelEnabled("SGB"));
@@ -442,7 +445,7 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "A", 0x80);
         const QString b = folder.addImage(QStringLiteral("b.gb"), "B", 0x80, 0x03);
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QVERIFY(QFile::remove(b));
         QCOMPARE(::mkfifo(QFile::encodeName(b).constData(), 0600), 0);
         ::alarm(20); // a window that blocks on the FIFO ends the test here
@@ -461,7 +464,7 @@ private slots:
         const QByteArray command = "emu " + QByteArray(40000, 'x');
         folder.writeOptions("AltCmdText=" + command + "\n");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QCOMPARE(launcher.window.AltCmdText->text().size(), command.size());
         QTest::mousePress(launcher.window.Command2, Qt::RightButton);
         QVERIFY(launcher.platform.readSettings(QStringLiteral("Options")).values.value("AltCmdText") == command);
@@ -472,7 +475,7 @@ private slots:
         AppFolder folder;
         folder.addImage(QStringLiteral("game.gb"), "GAME");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         launcher.window.Command2->setFocus();
         QTest::keyClick(launcher.window.Command2, Qt::Key_Space);
         QTest::keyClick(launcher.window.Command2, Qt::Key_Return);
@@ -485,7 +488,7 @@ private slots:
         folder.addImage(QStringLiteral("game.gb"), "GAME");
         Launcher launcher(folder);
         launcher.platform.startFailure = QStringLiteral("\"ZOOT\" was not found on the search path (PATH).");
-        launcher.start();
+        QVERIFY(launcher.start());
         QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
         QCOMPARE(launcher.platform.messages.size(), 1);
         QVERIFY(launcher.platform.messages.first().contains(QStringLiteral("not found")));
@@ -497,7 +500,7 @@ private slots:
         folder.addImage(QStringLiteral("game.gb"), "GAME");
         folder.addRaw(QStringLiteral("config"), "a file where the settings folder belongs");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
         QCOMPARE(launcher.platform.messages.size(), 1);
         QVERIFY(launcher.platform.messages.first().contains(folder.settingsFile()));
@@ -509,7 +512,7 @@ private slots:
         AppFolder folder;
         folder.addImage(QStringLiteral("game.gb"), "GAME");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QApplication::setActiveWindow(&launcher.window);
         QVERIFY(QTest::qWaitForWindowActive(&launcher.window));
         QCOMPARE(QApplication::focusWidget(), launcher.window.List1);
@@ -531,6 +534,8 @@ private slots:
         QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(w.windowTitle(), QStringLiteral("brindle's ZOOTfront"));
+        QVERIFY(!w.windowIcon().isNull());
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
         QCOMPARE(w.Frame1->geometry(), QRect(8, 8, 161, 313));
         QCOMPARE(w.List1->geometry(), QRect(8, 16, 145, 285));
         QCOMPARE(w.Command2->geometry(), QRect(208, 328, 169, 25));
@@ -551,6 +556,48 @@ private slots:
         QCOMPARE(w.ResCombo->currentIndex(), -1);
     }
 
+    // With the fonts in use here, every caption and every status panel's
+    // text is whole inside its design box.
+    void everyCaptionFits()
+    {
+        AppFolder folder;
+        Launcher launcher(folder);
+        QVERIFY(launcher.start());
+        const QList<QWidget *> controls = launcher.window.findChildren<QWidget *>();
+        int captions = 0;
+        for (const QWidget *control : controls) {
+            const std::optional<Caption> caption = captionOf(control);
+            if (!caption || caption->text.isEmpty())
+                continue;
+            ++captions;
+            QVERIFY2(captionFits(control),
+                     qPrintable(QStringLiteral("\"%1\" in %2 (%3 %4pt): %5 px wide, room %6x%7")
+                                    .arg(caption->text, control->objectName(), QFontInfo(control->font()).family())
+                                    .arg(control->font().pointSizeF())
+                                    .arg(QFontMetrics(control->font()).horizontalAdvance(caption->text))
+                                    .arg(caption->room.width())
+                                    .arg(caption->room.height())));
+        }
+        QVERIFY(captions >= 20); // frames, labels, check boxes, options, buttons, panels
+    }
+
+    // Enter or Return on the games list starts the selected game, as a
+    // double-click does.
+    void enterStartsTheSelectedGame()
+    {
+        AppFolder folder;
+        folder.addImage(QStringLiteral("a.gb"), "A");
+        const QString second = folder.addImage(QStringLiteral("b.gb"), "B");
+        Launcher launcher(folder);
+        QVERIFY(launcher.start());
+        QTest::keyClick(launcher.window.List1, Qt::Key_Down);
+        QTest::keyClick(launcher.window.List1, Qt::Key_Return);
+        QTest::keyClick(launcher.window.List1, Qt::Key_Enter);
+        QCOMPARE(launcher.platform.starts.size(), 2);
+        for (const RecordingPlatform::Start &start : std::as_const(launcher.platform.starts))
+            QCOMPARE(start.arguments.first(), second);
+    }
+
     // What assistive technology reads: every games-list line, each panel's
     // text and whether it is enabled, and the controls by name.
     void screenReaderSeesLinesPanelsAndControls()
@@ -559,7 +606,7 @@ private slots:
         folder.addImage(QStringLiteral("a.gb"), "ALPHA", 0x80, 0x00);
         folder.addImage(QStringLiteral("b.gb"), "BRAVO");
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(launcher.window.List1);
         QVERIFY(list);
         QCOMPARE(list->role(), QAccessible::List);
@@ -590,15 +637,17 @@ private slots:
     {
         AppFolder folder;
         Launcher launcher(folder);
-        launcher.start();
+        QVERIFY(launcher.start());
         QString versionSeen;
         bool modal = false;
+        // Waits a few seconds for the window, so that a window that never
+        // opens fails the test instead of hanging it.
         QTimer::singleShot(0, &launcher.window, [&] {
-            auto *about = qobject_cast<FrmAboutkel *>(QApplication::activeModalWidget());
-            if (!about)
+            if (!QTest::qWaitFor([] { return qobject_cast<FrmAboutkel *>(QApplication::activeModalWidget()); }, 5000))
                 return;
+            auto *about = qobject_cast<FrmAboutkel *>(QApplication::activeModalWidget());
             modal = about->isModal() && about->parentWidget() == &launcher.window;
-            versionSeen = about->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+            versionSeen = about->Label1->text();
             about->close();
         });
         QTest::mouseClick(launcher.window.Command1, Qt::LeftButton);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/FrmAboutkel/DrawnIcons.h"
 
 #include <QPainter>
@@ -53,7 +54,7 @@ void paintGlobe(QPainter &p)
 
 } // namespace
 
-QIcon windowIcon()
+QIcon handheldIcon()
 {
     return QIcon(drawn(32, paintHandheld));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QIcon>
@@ -5,7 +6,7 @@
 namespace zoot {
 
 // The program's pictures are drawn here rather than shipped as files.
-QIcon windowIcon();   // a handheld console, 32x32
+QIcon handheldIcon(); // a handheld console, 32x32: the main window's icon
 QIcon homepageIcon(); // a globe, 32x32 and 48x48
 
 } // namespace zoot

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "ui/FrmAboutkel/FrmAboutkel.h"
 
+#include "platform/CaptionFit.h"
+#include "platform/DesignFonts.h"
 #include "platform/DesignUnits.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
@@ -56,34 +59,36 @@ FrmAboutkel::FrmAboutkel(Platform &platform, QWidget *owner)
     const QFont small = designFont(QStringLiteral("Tahoma"), 7.8);
     const QFont large = designFont(QStringLiteral("Tahoma"), 10.2, true);
 
-    m_command4 = pushButton(this, "Command4", QStringLiteral("Send e-mail"), twipsRect(720, 960, 1572, 252), small);
-    m_command2 = pushButton(this, "Command2", QStringLiteral("Doc"), twipsRect(120, 1920, 852, 372), large);
-    m_command1 = pushButton(this, "Command1", QStringLiteral("Ok"), twipsRect(2040, 1920, 852, 372), large);
+    Command4 = pushButton(this, "Command4", QStringLiteral("Send e-mail"), twipsRect(720, 960, 1572, 252), small);
+    Command2 = pushButton(this, "Command2", QStringLiteral("Doc"), twipsRect(120, 1920, 852, 372), large);
+    Command1 = pushButton(this, "Command1", QStringLiteral("Ok"), twipsRect(2040, 1920, 852, 372), large);
 
-    m_command3 = new QToolButton(this);
-    m_command3->setObjectName(QStringLiteral("Command3"));
-    m_command3->setText(QStringLiteral("brindle homepage"));
-    m_command3->setGeometry(twipsRect(720, 120, 1572, 732));
-    m_command3->setFont(small);
-    m_command3->setIcon(homepageIcon());
-    m_command3->setIconSize(QSize(32, 32));
-    m_command3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_command3->setFocusPolicy(Qt::StrongFocus);
+    Command3 = new QToolButton(this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setText(QStringLiteral("brindle homepage"));
+    Command3->setGeometry(twipsRect(720, 120, 1572, 732));
+    Command3->setFont(small);
+    Command3->setIcon(homepageIcon());
+    Command3->setIconSize(QSize(32, 32));
+    Command3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Command3->setFocusPolicy(Qt::StrongFocus);
 
-    m_label2 = centredLabel(this, "Label2", QStringLiteral("Freeware - have fun!"),
+    Label2 = centredLabel(this, "Label2", QStringLiteral("Freeware - have fun!"),
                             twipsRect(120, 1560, 2772, 252));
-    m_label1 = centredLabel(this, "Label1", versionLine(platform), twipsRect(120, 1320, 2772, 252));
+    Label1 = centredLabel(this, "Label1", versionLine(platform), twipsRect(120, 1320, 2772, 252));
 
-    setTabOrder(m_command3, m_command1);
-    setTabOrder(m_command1, m_command2);
-    setTabOrder(m_command2, m_command4);
+    fitCaptions(this);
 
-    connect(m_command1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_command2, &QPushButton::clicked, this, [this] {
+    setTabOrder(Command3, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command4);
+
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Command2, &QPushButton::clicked, this, [this] {
         openAndClose(joinPath(m_platform.applicationFolder(), m_platform.applicationTitle() + QStringLiteral(".txt")));
     });
-    connect(m_command3, &QToolButton::clicked, this, [this] { openAndClose(kMakerHomepage); });
-    connect(m_command4, &QPushButton::clicked, this, [this] {
+    connect(Command3, &QToolButton::clicked, this, [this] { openAndClose(kMakerHomepage); });
+    connect(Command4, &QPushButton::clicked, this, [this] {
         openAndClose(kMakerMailPrefix + m_platform.applicationTitle() + QStringLiteral(" program"));
     });
 }
@@ -123,7 +128,7 @@ void FrmAboutkel::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (parentWidget())
         move(parentWidget()->frameGeometry().center() - rect().center());
-    m_command3->setFocus(Qt::OtherFocusReason);
+    Command3->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace zoot

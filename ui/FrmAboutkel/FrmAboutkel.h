@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>
@@ -21,6 +22,14 @@ public:
 
     static QString versionLine(const Platform &platform);
 
+    // The controls, under their design names.
+    QToolButton *Command3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -29,12 +38,6 @@ private:
     void openAndClose(const QString &target);
 
     Platform &m_platform;
-    QToolButton *m_command3 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
-    QPushButton *m_command4 = nullptr;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
 };
 
 } // namespace zoot

@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSlider>
@@ -68,6 +69,7 @@ void MainForm::connectHandlers()
 {
     connect(List1, &GamesList::selectedLineChanged, this, &MainForm::showSelectedGame);
     List1->viewport()->installEventFilter(this);
+    List1->installEventFilter(this);
     connect(Command2, &PressButton::mousePressed, this, &MainForm::play);
     connect(Command1, &QPushButton::clicked, this, &MainForm::showAbout);
     connect(SoundOption, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -242,6 +244,15 @@ void MainForm::showAbout()
 
 bool MainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter on the games list starts the selected game, as a double-click
+    // does: Qt's activation, and the keyboard's way to launch.
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            play(Qt::LeftButton);
+            return true;
+        }
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
     if (watched == List1->viewport() && (press || doubleClick)) {

@@ -63,6 +63,14 @@ protected:
 
 private:
     void buildControls();
+    void buildStatusBar();
+    void buildCommandRow();
+    void buildGamesFrame();
+    void buildVideoFrame();
+    void buildModesFrame();
+    void buildSoundFrame();
+    void buildMiscFrame();
+    void setDesignTabOrder();
     void connectHandlers();
     void centreOnScreen();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/MainForm/StatusPanels.h"
 
 #include "platform/DesignUnits.h"
@@ -9,20 +10,21 @@ namespace zoot {
 StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(false);
-    setContentsMargins(0, 0, 0, 0);
-    setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
 }
 
 QLabel *StatusPanels::addPanel(const QString &key, const QString &text, int widthTwips)
 {
+    // A child placed by hand, not an item of the bar's layout, which would
+    // add spacing and margins the design does not have.
     auto *label = new QLabel(text, this);
     label->setObjectName(key);
     label->setAccessibleDescription(key);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setFixedWidth(px(widthTwips));
     label->setTextFormat(Qt::PlainText);
-    addWidget(label);
+    label->setIndent(2);
     m_panels.append(label);
+    m_widthsTwips.append(widthTwips);
+    placePanels();
     return label;
 }
 
@@ -38,6 +40,22 @@ QLabel *StatusPanels::panel(const QString &key) const
 QLabel *StatusPanels::panel(int position) const
 {
     return position >= 1 && position <= m_panels.size() ? m_panels.at(position - 1) : nullptr;
+}
+
+void StatusPanels::resizeEvent(QResizeEvent *event)
+{
+    QStatusBar::resizeEvent(event);
+    placePanels();
+}
+
+void StatusPanels::placePanels()
+{
+    int leftTwips = 0;
+    for (qsizetype i = 0; i < m_panels.size(); ++i) {
+        const int right = px(leftTwips + m_widthsTwips.at(i));
+        m_panels.at(i)->setGeometry(px(leftTwips), 0, right - px(leftTwips), height());
+        leftTwips += m_widthsTwips.at(i);
+    }
 }
 
 } // namespace zoot

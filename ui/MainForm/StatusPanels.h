@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QStatusBar>
@@ -8,7 +9,9 @@ class QLabel;
 namespace zoot {
 
 // A status bar of keyed panels, each a label that can be enabled and disabled
-// on its own; a disabled panel shows its text grayed.
+// on its own; a disabled panel shows its text grayed. The panels stand side by
+// side from the left edge at their design widths and take the bar's whole
+// height, so their texts get all the room the design gives them.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
@@ -20,8 +23,14 @@ public:
     QLabel *panel(const QString &key) const; // nullptr for an unknown key
     QLabel *panel(int position) const;       // 1 is the leftmost
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void placePanels();
+
     QVector<QLabel *> m_panels;
+    QVector<int> m_widthsTwips;
 };
 
 } // namespace zoot
