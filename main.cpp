@@ -1,24 +1,88 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtPlatform.h"
+#include "platform/Version.h"
 #include "platform/ZootError.h"
 #include "ui/MainForm/MainForm.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <csignal>
+#include <optional>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+bool hasDisplay()
+{
+    // A platform chosen by hand (offscreen, say) may need none.
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return false;
+}
+
+// Answers --help and --version, and refuses anything else, before any window
+// system is needed. Returns the exit code when the program should stop here.
+std::optional<int> answerCommandLine(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists the Game Boy cartridge images in the Roms folder beside the program and starts the ZOOT emulator "
+        "on the one you pick. The options are remembered in ~/.config/ZOOTfront/ZOOTfront.conf."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version."));
+    parser.addOption(help);
+    parser.addOption(version);
+    // Without an application object yet, Qt cannot name the program itself.
+    const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"), zoot::kApplicationTitle);
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty() ? QStringLiteral("The program takes no arguments.")
+                                                            : parser.errorText();
+        print(stderr, zoot::kApplicationTitle + QStringLiteral(": ") + error + QStringLiteral("\n\n") + usage);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, usage);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, zoot::kApplicationTitle + u' ' + QLatin1String(zoot::kVersionText) + u'\n');
+        return 0;
+    }
+    if (!hasDisplay()) {
+        print(stderr, zoot::kApplicationTitle
+                          + QStringLiteral(": cannot open its window: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"));
+        return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     // A write past the file-size limit then fails with EFBIG, which the
     // settings store reports, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(zoot::kApplicationTitle);
     QApplication::setOrganizationName(zoot::kApplicationTitle);
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(ZOOT_VERSION_MAJOR)
-                                            .arg(ZOOT_VERSION_MINOR)
-                                            .arg(ZOOT_VERSION_PATCH));
+    QApplication::setApplicationVersion(QLatin1String(zoot::kVersionText));
     zoot::QtPlatform platform;
     zoot::MainForm window(platform);
     window.load();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/BenchFolder.h"
 
 #include "tools/Cartridge.h"

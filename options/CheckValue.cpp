@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "options/CheckValue.h"
 
 #include "options/OptionSet.h"

@@ -7,6 +7,7 @@
 #include "platform/PathJoin.h"
 #include "platform/PosixFile.h"
 #include "platform/SettingsFile.h"
+#include "platform/Version.h"
 #include "platform/ZootError.h"
 
 #include <QCoreApplication>
@@ -182,7 +183,7 @@ QString QtPlatform::applicationTitle() const
 
 Version QtPlatform::version() const
 {
-    return {ZOOT_VERSION_MAJOR, ZOOT_VERSION_MINOR, ZOOT_VERSION_PATCH};
+    return {kVersionMajor, kVersionMinor, kVersionRevision};
 }
 
 std::unique_ptr<Folder> QtPlatform::openFolder(const QString &path) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zoot-demo-folder DIR
 // Fills DIR with what the launcher expects beside it: a Roms folder of
 // generated cartridges, two background pictures and the text document.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets everything up and draws the main window on the demo folder into
 # docs/screenshot.png, without a display.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zoot-makecart OUT [--title TEXT] [--cgb HEX] [--sgb HEX] [--size BYTES]
 // Writes one generated cartridge image.
 #include "tools/Cartridge.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets everything up, prepares a demo application folder in build/demo (the
 # program beside a Roms folder of generated games and two pictures) and starts
 # the launcher there. When no ZOOT emulator is installed, a stand-in that only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zoot-screenshot APPFOLDER OUT.png
 // Draws the main window as it stands after start-up on APPFOLDER, with fresh
 // default options, into a PNG file.

@@ -40,14 +40,6 @@ struct Scan {
     Catalogue found;
 };
 
-// Reads that wait a little, as on a network share, so that a scan calls in
-// all its readers.
-class SlowReadPlatform : public test::RecordingPlatform {
-public:
-    using RecordingPlatform::RecordingPlatform;
-    void beforeRead() const override { QThread::usleep(300); }
-};
-
 } // namespace
 
 class ScanRomsTest : public QObject {
@@ -263,7 +255,8 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(roms + QStringLiteral("/pipe.gb")).constData(), 0600), 0);
 
         const int descriptors = test::openDescriptorCount();
-        SlowReadPlatform platform(folder.path(), folder.settingsFile());
+        test::RecordingPlatform platform(folder.path(), folder.settingsFile());
+        platform.readDelayUs = 300; // as on a network share: the scan calls in all its readers
         const Catalogue sequential = ScanRoms(platform, nullptr, 1);
         QCOMPARE(sequential.games.size(), 150 + 6);
         QVERIFY(platform.reads > 0);
@@ -271,19 +264,6 @@ private slots:
         platform.hideTypes = true;
         QCOMPARE(ScanRoms(platform, nullptr, kReadsInFlight).games, sequential.games);
         QCOMPARE(test::openDescriptorCount(), descriptors);
-    }
-
-    void parallelScanOfTheCorpus()
-    {
-        const QString corpus = qEnvironmentVariable("ZOOT_SHARED_CORPUS");
-        if (!QFile::exists(corpus + QStringLiteral("/expected.tsv")))
-            QSKIP("the shared header corpus is not beside this checkout");
-        QTemporaryDir app;
-        QVERIFY(QFile::link(corpus, app.filePath(QStringLiteral("Roms"))));
-        SlowReadPlatform platform(app.path(), app.filePath(QStringLiteral("ZOOTfront.conf")));
-        const Catalogue sequential = ScanRoms(platform, nullptr, 1);
-        QVERIFY(!sequential.games.isEmpty());
-        QCOMPARE(ScanRoms(platform, nullptr, kReadsInFlight).games, sequential.games);
     }
 
     // Lines put in one at a time, in any order, stand where a whole sort

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/RecordingPlatform.h"
 
+#include <QThread>
+
 namespace zoot::test {
 
 RecordingPlatform::RecordingPlatform(const QString &applicationFolder, const QString &settingsFile)
@@ -50,6 +52,12 @@ private:
 };
 
 } // namespace
+
+void RecordingPlatform::beforeRead() const
+{
+    if (readDelayUs > 0)
+        QThread::usleep(readDelayUs);
+}
 
 std::unique_ptr<Folder> RecordingPlatform::openFolder(const QString &path) const
 {

@@ -54,8 +54,12 @@ public:
     mutable std::atomic<int> reads = 0;
     mutable std::atomic<int> typeQueries = 0;
 
-    // Called before every file read, from whichever thread reads.
-    virtual void beforeRead() const {}
+    // How long each file read waits first, as on a network share.
+    unsigned long readDelayUs = 0;
+
+    // Called before every file read, from whichever thread reads; waits
+    // readDelayUs.
+    virtual void beforeRead() const;
 };
 
 } // namespace zoot::test

@@ -8,17 +8,18 @@ namespace zoot {
 
 namespace {
 
-// A transparent square of size pixels, drawn by paint on a 32-unit grid.
+// A transparent square of size pixels, drawn by paint on a 32-unit grid; an
+// image, so that it can be drawn without a display.
 template <typename Paint>
-QPixmap drawn(int size, Paint paint)
+QImage drawn(int size, Paint paint)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     paint(p);
-    return pixmap;
+    return image;
 }
 
 void paintHandheld(QPainter &p)
@@ -54,16 +55,21 @@ void paintGlobe(QPainter &p)
 
 } // namespace
 
+QImage handheldPicture(int size)
+{
+    return drawn(size, paintHandheld);
+}
+
 QIcon handheldIcon()
 {
-    return QIcon(drawn(32, paintHandheld));
+    return QIcon(QPixmap::fromImage(handheldPicture(32)));
 }
 
 QIcon homepageIcon()
 {
     QIcon icon;
-    icon.addPixmap(drawn(32, paintGlobe));
-    icon.addPixmap(drawn(48, paintGlobe));
+    icon.addPixmap(QPixmap::fromImage(drawn(32, paintGlobe)));
+    icon.addPixmap(QPixmap::fromImage(drawn(48, paintGlobe)));
     return icon;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/MainForm/PressButton.h"
 
 #include <QKeyEvent>
