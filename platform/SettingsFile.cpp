@@ -10,12 +10,12 @@
 #include <QThread>
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
-#include <optional>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
-#include <sys/file.h>
+#include <optional>
 #include <unistd.h>
 
 namespace zoot {
