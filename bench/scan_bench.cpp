@@ -116,29 +116,26 @@ double startupMs(const QString &folder, const QString &settings)
 }
 
 // The longest gap between the event loop's turns while work runs.
-class StallMeter {
-public:
-    qint64 worstMs(const std::function<void()> &work)
-    {
-        QTimer ticks;
-        ticks.setTimerType(Qt::PreciseTimer);
-        ticks.setInterval(1);
-        QElapsedTimer clock;
-        qint64 last = 0;
-        qint64 worst = 0;
-        QObject::connect(&ticks, &QTimer::timeout, [&] {
-            const qint64 now = clock.nsecsElapsed();
-            worst = std::max(worst, now - last);
-            last = now;
-        });
-        clock.start();
-        ticks.start();
-        work();
-        QApplication::processEvents();
-        worst = std::max(worst, clock.nsecsElapsed() - last);
-        return worst / 1000000;
-    }
-};
+qint64 longestStallMs(const std::function<void()> &work)
+{
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    ticks.setInterval(1);
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 worst = 0;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        worst = std::max(worst, now - last);
+        last = now;
+    });
+    clock.start();
+    ticks.start();
+    work();
+    QApplication::processEvents();
+    worst = std::max(worst, clock.nsecsElapsed() - last);
+    return worst / 1000000;
+}
 
 // The high-water mark of this process's resident memory. Not getrusage():
 // its ru_maxrss carries the forking parent's mark over an exec.
@@ -311,15 +308,14 @@ int main(int argc, char **argv)
     }
 
     {
-        StallMeter meter;
         zoot::QtPlatform platform(folder100k, settings);
         zoot::MainForm window(platform);
-        const qint64 atStartup = meter.worstMs([&] {
+        const qint64 atStartup = longestStallMs([&] {
             window.load();
             window.show();
         });
         QWidget *viewport = window.List1->viewport();
-        const qint64 atRescan = meter.worstMs([&] {
+        const qint64 atRescan = longestStallMs([&] {
             QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)),
                               Qt::RightButton, Qt::RightButton, Qt::NoModifier);
             QApplication::sendEvent(viewport, &press);

@@ -30,6 +30,12 @@ QByteArray readExactly(const Read &read, const QString &path, qint64 offset, qin
     return bytes;
 }
 
+// Reads the image at path through the platform.
+auto readerOf(const Platform &platform, const QString &path)
+{
+    return [&platform, &path](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
+}
+
 QString titleOf(const QByteArray &area)
 {
     QString title;
@@ -48,8 +54,7 @@ QString titleOf(const QByteArray &area)
 
 QString TitleProbe(const Platform &platform, const QString &path)
 {
-    const auto read = [&](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
-    return titleOf(readExactly(read, path, kTitleOffset, kTitleLength, "title"));
+    return titleOf(readExactly(readerOf(platform, path), path, kTitleOffset, kTitleLength, "title"));
 }
 
 QString TitleProbe(const Folder &folder, const QString &name)
@@ -62,8 +67,7 @@ QString ColourProbe(const Platform &platform, const QString &path)
 {
     const QString cgb = QStringLiteral("CGB");
     const QString noCgb = QStringLiteral("NoCGB");
-    const auto read = [&](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
-    const char flag = readExactly(read, path, kColourFlagOffset, 1, "colour flag").at(0);
+    const char flag = readExactly(readerOf(platform, path), path, kColourFlagOffset, 1, "colour flag").at(0);
     if (flag == kColourCapable || flag == kColourOnly)
         return cgb;
     if (flag == kNoColour)
@@ -90,8 +94,7 @@ QString ColourProbe(const Platform &platform, const QString &path)
 
 QString SuperProbe(const Platform &platform, const QString &path)
 {
-    const auto read = [&](qint64 offset, qint64 count) { return platform.readBytes(path, offset, count); };
-    const uchar flag = uchar(readExactly(read, path, kSuperFlagOffset, 1, "Super Game Boy flag").at(0));
+    const uchar flag = uchar(readExactly(readerOf(platform, path), path, kSuperFlagOffset, 1, "Super Game Boy flag").at(0));
     if (flag == 0x00)
         return QStringLiteral("GB");
     if (flag == 0x03)

@@ -8,6 +8,8 @@ namespace zoot {
 
 namespace {
 
+constexpr const char *kWineFontFolder = "/usr/share/wine/fonts";
+
 void loadTahoma()
 {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))

@@ -13,7 +13,4 @@ namespace zoot {
 // for. Other families fall back by style: the games list stays fixed-pitch.
 QFont designFont(const QString &family, qreal points, bool bold = false);
 
-// Where Wine's fonts are.
-inline constexpr const char *kWineFontFolder = "/usr/share/wine/fonts";
-
 } // namespace zoot

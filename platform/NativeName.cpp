@@ -47,6 +47,13 @@ bool isEscape(char16_t unit)
     return unit >= kFirstEscape && unit <= kLastEscape;
 }
 
+// An escape is a low surrogate standing alone; one right after a high
+// surrogate is the second half of a real character.
+bool isStandIn(QStringView text, qsizetype at)
+{
+    return isEscape(text[at].unicode()) && (at == 0 || !text[at - 1].isHighSurrogate());
+}
+
 } // namespace
 
 QString decodeNative(QByteArrayView bytes)
@@ -78,10 +85,7 @@ QByteArray encodeNative(QStringView text)
     qsizetype at = 0;
     while (at < text.size()) {
         qsizetype run = at;
-        // An escape is a low surrogate standing alone; one right after a high
-        // surrogate is the second half of a real character.
-        while (run < text.size()
-               && !(isEscape(text[run].unicode()) && (run == 0 || !text[run - 1].isHighSurrogate())))
+        while (run < text.size() && !isStandIn(text, run))
             ++run;
         bytes += text.sliced(at, run - at).toUtf8();
         if (run < text.size())
@@ -96,7 +100,7 @@ QString readableText(QString text)
     if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return isEscape(c.unicode()); }))
         return text;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isEscape(text[i].unicode()) && (i == 0 || !text[i - 1].isHighSurrogate()))
+        if (isStandIn(text, i))
             text[i] = QChar::ReplacementCharacter;
     }
     return text;

@@ -185,9 +185,6 @@ bool writeAll(int fd, const QByteArray &bytes)
 void replaceFile(const QByteArray &target, const QByteArray &bytes)
 {
     const QByteArray folder = folderOf(target);
-    if (!makeFolders(folder))
-        fail(target, systemReason(errno));
-
     QByteArray temporary;
     FileDescriptor fd;
     for (int attempt = 0; attempt < 100 && !fd.isOpen(); ++attempt) {

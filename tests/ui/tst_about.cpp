@@ -66,22 +66,20 @@ private slots:
 
     void actionsHandTheirTargetToTheDesktopAndClose_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("action"); // Doc, homepage, mail
         QTest::addColumn<QString>("target");
-        QTest::newRow("Doc") << QStringLiteral("Command2") << folder.path() + QStringLiteral("/ZOOTfront.txt");
-        QTest::newRow("homepage") << QStringLiteral("Command3") << QStringLiteral("https://zootfront.example.org/");
-        QTest::newRow("mail") << QStringLiteral("Command4")
-                              << QStringLiteral("mailto:maker@zootfront.example.org?Subject=ZOOTfront program");
+        QTest::newRow("Doc") << 0 << folder.path() + QStringLiteral("/ZOOTfront.txt");
+        QTest::newRow("homepage") << 1 << QStringLiteral("https://zootfront.example.org/");
+        QTest::newRow("mail") << 2 << QStringLiteral("mailto:maker@zootfront.example.org?Subject=ZOOTfront program");
     }
     void actionsHandTheirTargetToTheDesktopAndClose()
     {
-        QFETCH(QString, name);
+        QFETCH(int, action);
         QFETCH(QString, target);
         FrmAboutkel about(platform, nullptr);
         QVERIFY(open(about));
-        QAbstractButton *button = name == u"Command2" ? static_cast<QAbstractButton *>(about.Command2)
-            : name == u"Command3"                     ? static_cast<QAbstractButton *>(about.Command3)
-                                                      : static_cast<QAbstractButton *>(about.Command4);
+        const QList<QAbstractButton *> actions{about.Command2, about.Command3, about.Command4};
+        QAbstractButton *button = actions.at(action);
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QCOMPARE(platform.opens.size(), 1);
