@@ -60,18 +60,22 @@ QString decodeNative(QByteArrayView bytes)
 {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
         return QString::fromLatin1(bytes);
+    // Decoded here rather than by QString::fromUtf8, which drops a byte-order
+    // mark at the start of each piece it is given: a name must keep every byte.
     QString text;
     text.reserve(bytes.size());
     qsizetype at = 0;
     while (at < bytes.size()) {
-        qsizetype run = at;
-        int length = 0;
-        while (run < bytes.size() && (length = validSequenceLength(bytes, run)) > 0)
-            run += length;
-        text += QString::fromUtf8(bytes.sliced(at, run - at));
-        if (run < bytes.size())
-            text += QChar(char16_t(kEscapeBase + uchar(bytes[run++])));
-        at = run;
+        const int length = validSequenceLength(bytes, at);
+        if (length == 0) {
+            text += QChar(char16_t(kEscapeBase + uchar(bytes[at++])));
+            continue;
+        }
+        char32_t code = length == 1 ? uchar(bytes[at]) : uchar(bytes[at]) & (0xFF >> (length + 1));
+        for (int i = 1; i < length; ++i)
+            code = (code << 6) | (uchar(bytes[at + i]) & 0x3F);
+        text += QChar::fromUcs4(code);
+        at += length;
     }
     return text;
 }
