@@ -13,6 +13,8 @@ constexpr qint64 kTitleOffset = 0x134;
 constexpr qint64 kTitleLength = 16;
 constexpr qint64 kColourFlagOffset = 0x143;
 constexpr qint64 kSuperFlagOffset = 0x146;
+// The colour flag's walk ends here, with the cartridge's first 16 KiB bank.
+constexpr qint64 kFirstBankEnd = 0x4000;
 
 constexpr char kNoColour = 0x00;
 constexpr char kColourCapable = char(0x80);
@@ -74,22 +76,19 @@ QString ColourProbe(const Platform &platform, const QString &path)
         return noCgb;
 
     // Any other flag value: the answer falls to the first later byte that is
-    // 0x00 or 0x80. Read on in growing blocks so a long walk stays cheap.
-    qint64 offset = kColourFlagOffset + 1;
-    qint64 block = 64;
-    for (;;) {
-        const QByteArray bytes = platform.readBytes(path, offset, block);
-        for (const char byte : bytes) {
-            if (byte == kNoColour)
-                return noCgb;
-            if (byte == kColourCapable)
-                return cgb;
-        }
-        if (bytes.size() < block)
-            throw ZootError(QStringLiteral("\"%1\" ends before its colour flag is decided").arg(readableText(path)));
-        offset += block;
-        block = qMin<qint64>(block * 4, 64 * 1024);
+    // 0x00 or 0x80. Every real header decides within its first bytes, so the
+    // walk ends with the first bank: a huge file of other bytes costs a
+    // selection one bounded read, not a walk through the whole file.
+    const QByteArray bank = platform.readBytes(path, kColourFlagOffset + 1, kFirstBankEnd - kColourFlagOffset - 1);
+    for (const char byte : bank) {
+        if (byte == kNoColour)
+            return noCgb;
+        if (byte == kColourCapable)
+            return cgb;
     }
+    if (bank.size() < kFirstBankEnd - kColourFlagOffset - 1)
+        throw ZootError(QStringLiteral("\"%1\" ends before its colour flag is decided").arg(readableText(path)));
+    return noCgb;
 }
 
 QString SuperProbe(const Platform &platform, const QString &path)

@@ -3,6 +3,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
 #include "tests/support/AppFolder.h"
+#include "tests/support/RecordingPlatform.h"
 
 #include <QtTest>
 
@@ -77,11 +78,29 @@ private slots:
         QCOMPARE(ColourProbe(platform, path), expected);
     }
 
-    void colourWalkFarIntoTheFile()
+    // The walk of an undecided flag ends with the first 16 KiB bank, in one
+    // read however large the file: a selection never walks a huge file.
+    void colourWalkEndsWithTheFirstBank_data()
     {
-        QByteArray bytes(200000, 'x');
-        bytes[199000] = char(0x80);
-        QCOMPARE(ColourProbe(platform, image(bytes)), QStringLiteral("CGB"));
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("decidingAt");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("0x80 at the bank's last byte") << qint64(0x4000) << qint64(0x3FFF) << QStringLiteral("CGB");
+        QTest::newRow("0x80 just past the bank") << qint64(0x8000) << qint64(0x4000) << QStringLiteral("NoCGB");
+        QTest::newRow("64 MiB with no deciding byte") << (qint64(64) << 20) << qint64(-1) << QStringLiteral("NoCGB");
+    }
+    void colourWalkEndsWithTheFirstBank()
+    {
+        QFETCH(qint64, size);
+        QFETCH(qint64, decidingAt);
+        QFETCH(QString, expected);
+        QByteArray bytes(size, char(0xFF));
+        if (decidingAt >= 0)
+            bytes[decidingAt] = char(0x80);
+        const QString path = image(bytes);
+        test::RecordingPlatform counting(folder.path(), folder.settingsFile());
+        QCOMPARE(ColourProbe(counting, path), expected);
+        QCOMPARE(counting.reads.load(), 2);
     }
 
     void super_data()
