@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtPlatform.h"
 #include "platform/Version.h"
-#include "platform/ZootError.h"
 #include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/Messages.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +13,8 @@
 #include <cstdlib>
 
 namespace {
+
+const QString kTitle = QLatin1String(zoot::kApplicationTitle);
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -37,20 +39,21 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists the Game Boy cartridge images in the Roms folder beside the program and starts the ZOOT emulator "
-        "on the one you pick. The options are remembered in ~/.config/ZOOTfront/ZOOTfront.conf."));
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the Game Boy cartridge images in the Roms folder beside the program and starts the ZOOT "
+                       "emulator on the one you pick. The options are remembered in %1.")
+            .arg(zoot::QtPlatform::userSettingsFile()));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version."));
     parser.addOption(help);
     parser.addOption(version);
     // Without an application object yet, Qt cannot name the program itself.
-    const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"), zoot::kApplicationTitle);
+    const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"), kTitle);
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty() ? QStringLiteral("The program takes no arguments.")
                                                             : parser.errorText();
-        print(stderr, zoot::kApplicationTitle + QStringLiteral(": ") + error + QStringLiteral("\n\n") + usage);
+        print(stderr, kTitle + QStringLiteral(": ") + error + QStringLiteral("\n\n") + usage);
         return 2;
     }
     if (parser.isSet(help)) {
@@ -58,11 +61,11 @@ std::optional<int> answerCommandLine(int argc, char **argv)
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout, zoot::kApplicationTitle + u' ' + QLatin1String(zoot::kVersionText) + u'\n');
+        print(stdout, kTitle + u' ' + QLatin1String(zoot::kVersionText) + u'\n');
         return 0;
     }
     if (!hasDisplay()) {
-        print(stderr, zoot::kApplicationTitle
+        print(stderr, kTitle
                           + QStringLiteral(": cannot open its window: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"));
         return 1;
     }
@@ -80,11 +83,12 @@ int main(int argc, char **argv)
         return *exitCode;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(zoot::kApplicationTitle);
-    QApplication::setOrganizationName(zoot::kApplicationTitle);
+    QApplication::setApplicationName(kTitle);
+    QApplication::setOrganizationName(kTitle);
     QApplication::setApplicationVersion(QLatin1String(zoot::kVersionText));
     zoot::QtPlatform platform;
-    zoot::MainForm window(platform);
+    zoot::ModalMessages messages(platform.applicationTitle());
+    zoot::MainForm window(platform, messages);
     window.load();
     window.show();
     return app.exec();

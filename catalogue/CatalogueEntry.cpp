@@ -3,13 +3,24 @@
 
 #include "platform/NativeName.h"
 #include "platform/PathJoin.h"
-#include "platform/TextOrder.h"
+#include "catalogue/TextOrder.h"
 
 #include <algorithm>
 
 namespace zoot {
 
 namespace {
+
+// Removes leading and trailing space characters only: the padding of a line.
+// A file name may hold other white space.
+QString trimSpaces(QStringView text)
+{
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text.toString();
+}
 
 // The title padded to its field, then the relative path.
 QString lineOf(const QString &title, const QString &relativePath)
@@ -31,11 +42,6 @@ QString displayTitle(const QString &headerTitle, const QString &fileName)
     QString title;
     title.reserve(fileName.size() + 2);
     return title.append(u'[').append(fileName).append(u']').left(kMaxTitle);
-}
-
-QString catalogueLine(const QString &title, const QString &fileName)
-{
-    return lineOf(title, joinPath(kRomsFolder, fileName));
 }
 
 CatalogueEntry catalogueEntry(const QString &headerTitle, const QString &fileName)
@@ -76,16 +82,6 @@ void sortCatalogue(QList<CatalogueEntry> &entries)
         run = end;
     }
     entries = std::move(sorted);
-}
-
-qsizetype catalogueInsertPosition(const QList<CatalogueEntry> &entries, const CatalogueEntry &entry)
-{
-    const TextOrder order;
-    const auto at = std::upper_bound(entries.begin(), entries.end(), entry,
-                                     [&](const CatalogueEntry &a, const CatalogueEntry &b) {
-                                         return order.less(a.line, b.line);
-                                     });
-    return at - entries.begin();
 }
 
 } // namespace zoot

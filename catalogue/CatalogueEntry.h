@@ -25,8 +25,6 @@ struct CatalogueEntry {
 // title never takes column 45, so the path can always be read back.
 QString displayTitle(const QString &headerTitle, const QString &fileName);
 
-QString catalogueLine(const QString &title, const QString &fileName);
-
 // The entry of the image fileName (its exact bytes) with that header title.
 CatalogueEntry catalogueEntry(const QString &headerTitle, const QString &fileName);
 
@@ -41,9 +39,5 @@ QString relativePathOfLine(const QString &line);
 // Sorts entries in the games list's order: by line, in the text order, and
 // lines that are the same text by their exact paths.
 void sortCatalogue(QList<CatalogueEntry> &entries);
-
-// Where entry belongs in entries that are already in catalogue order: after
-// any with the same line.
-qsizetype catalogueInsertPosition(const QList<CatalogueEntry> &entries, const CatalogueEntry &entry);
 
 } // namespace zoot

@@ -54,11 +54,6 @@ QString titleOf(const QByteArray &area)
 
 } // namespace
 
-QString TitleProbe(const Platform &platform, const QString &path)
-{
-    return titleOf(readExactly(readerOf(platform, path), path, kTitleOffset, kTitleLength, "title"));
-}
-
 QString TitleProbe(const Folder &folder, const QString &name)
 {
     const auto read = [&](qint64 offset, qint64 count) { return folder.readBytes(name, offset, count); };

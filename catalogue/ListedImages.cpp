@@ -35,13 +35,20 @@ void ListedImages::finish()
     m_more.notify_all();
 }
 
+void ListedImages::stopReaders()
+{
+    const std::lock_guard lock(m_mutex);
+    m_stopped = true;
+    m_more.notify_all();
+}
+
 ListedImages::Image *ListedImages::take()
 {
     const qsizetype index = m_next.fetch_add(1);
     if (index >= m_published.load(std::memory_order_acquire)) {
         std::unique_lock lock(m_mutex);
-        m_more.wait(lock, [&] { return index < m_published.load(std::memory_order_acquire) || m_finished; });
-        if (index >= m_published.load(std::memory_order_acquire))
+        m_more.wait(lock, [&] { return index < m_published.load(std::memory_order_acquire) || m_finished || m_stopped; });
+        if (m_stopped || index >= m_published.load(std::memory_order_acquire))
             return nullptr;
     }
     return &at(index);

@@ -16,12 +16,15 @@ namespace zoot {
 // while a long folder is still being listed. Each image is taken by one reader.
 class ListedImages {
 public:
-    enum class Outcome : quint8 { NotRead, Listed, NotAFile };
+    enum class Outcome : quint8 { Listed, NotAFile };
 
     struct Image {
         ListedFile file;
-        CatalogueEntry entry; // set by its reader
-        Outcome outcome = Outcome::NotRead;
+        // Set by its reader, which then sets read; whoever sees read set may
+        // use them, and the reader no longer does.
+        CatalogueEntry entry;
+        Outcome outcome = Outcome::Listed;
+        std::atomic<bool> read{false};
     };
 
     ListedImages();
@@ -35,10 +38,12 @@ public:
     void finish();
 
     // A reader: the next image nobody has taken, waiting while the lister is
-    // behind; nullptr when every image is taken and the listing has finished.
+    // behind; nullptr when every image is taken and the listing has finished,
+    // or once the readers are stopped.
     Image *take();
+    void stopReaders();
 
-    // Once the listing has finished and no reader is left.
+    // The images published so far; each one's file may be read at any time.
     qsizetype size() const { return m_published.load(std::memory_order_acquire); }
     Image &at(qsizetype index) { return m_blocks[size_t(index / kBlock)][size_t(index % kBlock)]; }
 
@@ -55,6 +60,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_more;
     bool m_finished = false;
+    bool m_stopped = false;
 };
 
 } // namespace zoot

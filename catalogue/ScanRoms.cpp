@@ -4,23 +4,56 @@
 #include "catalogue/HeaderProbes.h"
 #include "catalogue/ListedImages.h"
 #include "catalogue/ScanProgress.h"
+#include "catalogue/TextOrder.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
-#include "platform/TextOrder.h"
 #include "platform/ZootError.h"
 
 #include <QElapsedTimer>
 #include <QThread>
-#include <QThreadPool>
 
 #include <algorithm>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
 
 namespace zoot {
 
-namespace {
-
 using Image = ListedImages::Image;
 using Outcome = ListedImages::Outcome;
+
+// Everything the scan's threads use. Each thread holds it, so it lives until
+// the last of them returns, however long after the scan was given up.
+struct ScanState {
+    ScanProgress progress;
+    ListedImages images;
+    std::shared_ptr<const Folder> roms; // set before any reader starts
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    // Set under the mutex.
+    bool listed = false; // the listing has ended, or failed
+    int readers = 0;     // reader threads still running
+    std::exception_ptr failure;
+    std::optional<QStringList> pictures;
+    std::function<void()> onFinished;
+
+    bool finishedLocked() const { return listed && readers == 0; }
+
+    // Under the mutex: wakes the waiters, and calls onFinished once.
+    void announce(std::unique_lock<std::mutex> &lock)
+    {
+        changed.notify_all();
+        if (finishedLocked() && onFinished) {
+            const std::function<void()> call = std::exchange(onFinished, {});
+            call();
+        }
+        lock.unlock();
+    }
+};
+
+namespace {
 
 // Reads one image's title. Only a failed read of an entry whose type the
 // folder did not report costs a stat, to tell a broken image (listed by its
@@ -29,16 +62,13 @@ void readImage(const Folder &roms, Image &image)
 {
     try {
         image.entry = catalogueEntry(TitleProbe(roms, image.file.name), image.file.name);
-        image.outcome = Outcome::Listed;
     } catch (const ZootError &) {
-        if (!image.file.plain && !roms.isPlainFile(image.file.name)) {
+        if (!image.file.plain && !roms.isPlainFile(image.file.name))
             image.outcome = Outcome::NotAFile;
-            return;
-        }
-        // A broken image must not hide the rest of the collection.
-        image.entry = catalogueEntry({}, image.file.name);
-        image.outcome = Outcome::Listed;
+        else // a broken image must not hide the rest of the collection
+            image.entry = catalogueEntry({}, image.file.name);
     }
+    image.read.store(true, std::memory_order_release);
 }
 
 // A read that takes longer than this waited on storage (a network share, a
@@ -47,54 +77,66 @@ void readImage(const Folder &roms, Image &image)
 constexpr qint64 kWaitingReadNs = 200'000;
 constexpr int kTrialReads = 16;
 
-// Reads the headers of the images as the listing finds them, on pool: a first
-// reader calls in the others once it knows what the storage is like.
-void startReaders(QThreadPool &pool, const Folder &roms, ListedImages &images, ScanProgress *progress,
-                  int readsInFlight)
+// Reads the next image nobody has taken; false when there is none left.
+bool readNext(ScanState &scan)
 {
-    const int most = std::max(readsInFlight, 1);
-    pool.setMaxThreadCount(most);
-    const auto readOne = [&roms, progress](Image &image) {
-        readImage(roms, image);
-        if (progress)
-            progress->addDone();
-    };
-    const auto stopped = [progress] { return progress && progress->cancelled(); };
-    const auto reader = [&images, readOne, stopped] {
-        while (!stopped()) {
-            Image *image = images.take();
-            if (!image)
-                return;
-            readOne(*image);
-        }
-    };
-    pool.start([&pool, &images, most, readOne, stopped, reader] {
-        int helpers = 0;
-        QElapsedTimer clock;
-        for (int trial = 0; trial < kTrialReads && helpers == 0; ++trial) {
-            Image *image = stopped() ? nullptr : images.take();
-            if (!image)
-                return;
-            clock.start();
-            readOne(*image);
-            // The first read also pays for first use of the folder and the code.
-            if (clock.nsecsElapsed() > kWaitingReadNs * (trial == 0 ? 10 : 1))
-                helpers = most - 1;
-        }
-        if (helpers == 0)
-            helpers = std::min(most, QThread::idealThreadCount()) - 1;
-        for (int r = 0; r < helpers; ++r)
-            pool.start(reader);
-        reader();
-    });
+    Image *image = scan.progress.cancelled() ? nullptr : scan.images.take();
+    if (!image)
+        return false;
+    readImage(*scan.roms, *image);
+    scan.progress.addDone();
+    return true;
 }
 
-QStringList pictureNames(const Platform &platform)
+void startReader(const std::shared_ptr<ScanState> &scan, void (*work)(const std::shared_ptr<ScanState> &, int),
+                 int readsInFlight)
+{
+    {
+        const std::lock_guard lock(scan->mutex);
+        ++scan->readers;
+    }
+    std::thread([scan, work, readsInFlight] {
+        work(scan, readsInFlight);
+        std::unique_lock lock(scan->mutex);
+        --scan->readers;
+        scan->announce(lock);
+    }).detach();
+}
+
+void readAll(const std::shared_ptr<ScanState> &scan, int)
+{
+    while (readNext(*scan)) {
+    }
+}
+
+// The first reader: it calls in the others once it knows what the storage
+// is like.
+void readFirst(const std::shared_ptr<ScanState> &scan, int readsInFlight)
+{
+    const int most = std::max(readsInFlight, 1);
+    int helpers = 0;
+    QElapsedTimer clock;
+    for (int trial = 0; trial < kTrialReads && helpers == 0; ++trial) {
+        clock.start();
+        if (!readNext(*scan))
+            return;
+        // The first read also pays for first use of the folder and the code.
+        if (clock.nsecsElapsed() > kWaitingReadNs * (trial == 0 ? 10 : 1))
+            helpers = most - 1;
+    }
+    if (helpers == 0)
+        helpers = std::min(most, QThread::idealThreadCount()) - 1;
+    for (int r = 0; r < helpers; ++r)
+        startReader(scan, readAll, readsInFlight);
+    readAll(scan, readsInFlight);
+}
+
+QStringList pictureNames(const Platform &platform, const QString &applicationFolder)
 {
     QStringList names;
     try {
-        const std::unique_ptr<Folder> folder = platform.openFolder(platform.applicationFolder());
-        for (const ListedFile &file : folder->list(kPicturePatterns)) {
+        const std::shared_ptr<const Folder> folder = platform.openFolder(applicationFolder);
+        for (const ListedFile &file : folder->list(kPictureExtensions)) {
             if (file.plain || folder->isPlainFile(file.name))
                 names.append(file.name);
         }
@@ -105,43 +147,108 @@ QStringList pictureNames(const Platform &platform)
     return names;
 }
 
+// The lister: opens the Roms folder, starts the first reader, lists the
+// images, then the pictures when there are images.
+void listImages(const std::shared_ptr<ScanState> &scan, const Platform &platform, const QString &applicationFolder,
+                int readsInFlight)
+{
+    std::exception_ptr failure;
+    std::optional<QStringList> pictures;
+    try {
+        scan->roms = platform.openFolder(joinPath(applicationFolder, kRomsFolder));
+        startReader(scan, readFirst, readsInFlight);
+        scan->roms->list(kImageExtensions, [&scan](Folder::Batch &&batch) {
+            scan->progress.addFound(batch.size());
+            scan->images.publish(std::move(batch));
+        });
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    scan->images.finish();
+    scan->progress.setTotal(scan->images.size());
+    if (!failure && scan->images.size() > 0 && !scan->progress.cancelled())
+        pictures = pictureNames(platform, applicationFolder);
+    std::unique_lock lock(scan->mutex);
+    scan->listed = true;
+    scan->failure = failure;
+    scan->pictures = std::move(pictures);
+    scan->announce(lock);
+}
+
 } // namespace
 
-Catalogue ScanRoms(const Platform &platform, ScanProgress *progress, int readsInFlight)
+RomsScan::RomsScan(const Platform &platform, int readsInFlight) : m_state(std::make_shared<ScanState>())
 {
-    const std::unique_ptr<Folder> roms = platform.openFolder(joinPath(platform.applicationFolder(), kRomsFolder));
-    ListedImages images;
-    {
-        QThreadPool pool; // this scan's own, so that it waits for its readers only
-        startReaders(pool, *roms, images, progress, readsInFlight);
-        try {
-            roms->list(kImagePatterns, [&](Folder::Batch &&batch) {
-                if (progress)
-                    progress->addFound(batch.size());
-                images.publish(std::move(batch));
-            });
-        } catch (...) {
-            images.finish();
-            throw;
-        }
-        images.finish();
-        if (progress)
-            progress->setTotal(images.size());
-    }
+    std::thread(listImages, m_state, std::cref(platform), platform.applicationFolder(), readsInFlight).detach();
+}
 
+RomsScan::~RomsScan()
+{
+    cancel();
+    const std::lock_guard lock(m_state->mutex);
+    m_state->onFinished = {};
+}
+
+const ScanProgress &RomsScan::progress() const
+{
+    return m_state->progress;
+}
+
+void RomsScan::cancel()
+{
+    m_state->progress.cancel();
+    m_state->images.stopReaders();
+}
+
+bool RomsScan::finished() const
+{
+    const std::lock_guard lock(m_state->mutex);
+    return m_state->finishedLocked();
+}
+
+void RomsScan::onFinished(std::function<void()> call)
+{
+    std::unique_lock lock(m_state->mutex);
+    m_state->onFinished = std::move(call);
+    if (m_state->finishedLocked())
+        m_state->announce(lock);
+}
+
+void RomsScan::wait() const
+{
+    std::unique_lock lock(m_state->mutex);
+    m_state->changed.wait(lock, [this] { return m_state->finishedLocked(); });
+}
+
+Catalogue RomsScan::result()
+{
+    std::unique_lock lock(m_state->mutex);
+    if (m_state->listed && m_state->failure)
+        std::rethrow_exception(m_state->failure);
+    std::optional<QStringList> pictures = m_state->listed ? m_state->pictures : std::nullopt;
+    lock.unlock();
+
+    ListedImages &images = m_state->images;
     Catalogue catalogue;
     catalogue.games.reserve(images.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
         Image &image = images.at(i);
-        if (image.outcome == Outcome::NotRead) // cancelled before its turn
+        if (!image.read.load(std::memory_order_acquire)) // cancelled before its turn, or still being read
             catalogue.games.append(catalogueEntry({}, image.file.name));
         else if (image.outcome == Outcome::Listed)
             catalogue.games.append(std::move(image.entry));
     }
     sortCatalogue(catalogue.games);
     if (!catalogue.games.isEmpty())
-        catalogue.pictures = pictureNames(platform);
+        catalogue.pictures = std::move(pictures);
     return catalogue;
+}
+
+Catalogue ScanRoms(const Platform &platform, int readsInFlight)
+{
+    RomsScan scan(platform, readsInFlight);
+    scan.wait();
+    return scan.result();
 }
 
 } // namespace zoot

@@ -5,6 +5,7 @@
 #include "options/OptionsStore.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
+#include "platform/ZootError.h"
 
 #include <QProcess>
 
@@ -16,11 +17,6 @@ namespace {
 
 const std::array<QString, 4> kModeFlags{QString(), QStringLiteral(" -cgb"), QStringLiteral(" -gb"),
                                         QStringLiteral(" -sgb")};
-
-QString number(int value)
-{
-    return QString::number(value);
-}
 
 } // namespace
 
@@ -35,41 +31,46 @@ PreparedLaunch prepareLaunch(Platform &platform, const OptionSet &o, const Launc
             result.messages.append(kShortNameMessage);
         return path.value_or(QString());
     };
+    const auto checked = [&o](const Option &box) { return o.number(box) == kChecked; };
+    const auto number = [&o](const Option &option) { return QString::number(o.number(option)); };
 
-    const QString video = QStringLiteral(" -video ") + number(o.resCombo);
+    const QString video = QStringLiteral(" -video ") + number(option::ResCombo);
 
     QString background;
-    if (o.backgroundCheck == kChecked)
-        background = QStringLiteral(" -bg ") + shortPath(trimSpaces(selection.background));
+    if (checked(option::BackgroundCheck))
+        background = QStringLiteral(" -bg ") + shortPath(selection.background);
 
     QString sound;
     QString volume;
     QString stereo;
-    if (o.soundOption == kAdLib) {
+    if (o.number(option::SoundOption) == kAdLib) {
         sound = QStringLiteral(" -sound 1");
-        if (o.volumeCheck == kChecked)
-            volume = QStringLiteral(" -volume ") + number(o.volumeSlider);
-        if (o.stereoCheck == kChecked)
-            stereo = QStringLiteral(" -stereo ") + number(o.stereoCombo);
+        if (checked(option::VolumeCheck))
+            volume = QStringLiteral(" -volume ") + number(option::VolumeSlider);
+        if (checked(option::StereoCheck))
+            stereo = QStringLiteral(" -stereo ") + number(option::StereoCombo);
     } else {
         sound = QStringLiteral(" -sound 0");
     }
 
-    QString mode;
-    if (o.cgbOption >= 0 && o.cgbOption < int(kModeFlags.size()))
-        mode = kModeFlags.at(size_t(o.cgbOption));
-
-    const QString nocrc = o.noCRCCheck == kChecked ? QStringLiteral(" -nocrc") : QString();
-    const QString players = o.twoPlayersCheck == kChecked ? QStringLiteral(" -2p") : QString();
-    const bool other = o.altCmdCheck == kChecked;
-    const QString program = other ? o.altCmdText + u' ' : QStringLiteral("ZOOT ");
+    const int modeIndex = o.number(option::CgbOption);
+    const QString mode = modeIndex >= 0 && modeIndex < int(kModeFlags.size()) ? kModeFlags.at(size_t(modeIndex)) : QString();
+    const QString nocrc = checked(option::NoCRCCheck) ? QStringLiteral(" -nocrc") : QString();
+    const QString players = checked(option::TwoPlayersCheck) ? QStringLiteral(" -2p") : QString();
+    const bool other = checked(option::AltCmdCheck);
+    const QString &otherCommand = o.text(option::AltCmdText);
+    const QString program = other ? otherCommand + u' ' : QStringLiteral("ZOOT ");
     const QString image = shortPath(selection.game);
 
     result.commandLine = program + image + mode + nocrc + sound + volume + stereo + video + background + players;
     // Without a word of its own, the other command would leave the image
     // path first on the line, to be run as the program.
-    result.otherCommandBlank = other && QProcess::splitCommand(o.altCmdText).isEmpty();
-    result.saveFailure = platform.saveSettings(kOptionsSection, launchSettings(o));
+    result.otherCommandBlank = other && QProcess::splitCommand(otherCommand).isEmpty();
+    try {
+        platform.saveSettings(kOptionsSection, launchSettings(o));
+    } catch (const ZootError &error) {
+        result.saveFailure = error.description(); // the launch goes on
+    }
     return result;
 }
 

@@ -15,7 +15,7 @@ class Platform;
 // relative to the application folder, with their exact bytes.
 struct LaunchSelection {
     QString game;       // the selected game's image, "" when none is selected
-    QString background; // the selected picture's name, "" when none
+    QString background; // the selected picture's exact name, spaces kept; "" when none
 };
 
 struct PreparedLaunch {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "options/CheckValue.h"
 
-#include "options/OptionSet.h"
+#include "options/OptionTable.h"
 
 namespace zoot {
 

@@ -1,41 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "options/OptionTable.h"
+
 #include <QString>
 
 namespace zoot {
 
-// The thirteen remembered options, as the values of their controls: check
-// values 0 unchecked, 1 checked, 2 grayed; list and group indexes -1 for none.
-// A new OptionSet holds the defaults of the option table.
-struct OptionSet {
+// A value for every remembered option: a number (check value, index or
+// slider position) or, for the text option, a text. A new set holds the
+// defaults of the option table.
+class OptionSet {
+public:
     OptionSet();
 
-    int backgroundCombo;
-    int volumeCheck;
-    int volumeSlider;
-    int stereoCheck;
-    int stereoCombo;
-    int resCombo;
-    int backgroundCheck;
-    int soundOption;
-    int cgbOption;
-    int noCRCCheck;
-    int twoPlayersCheck;
-    int altCmdCheck;
-    QString altCmdText;
+    int number(const Option &option) const { return m_numbers[position(option)]; }
+    const QString &text(const Option &option) const { return m_texts[position(option)]; }
+    void setNumber(const Option &option, int value) { m_numbers[position(option)] = value; }
+    void setText(const Option &option, const QString &value) { m_texts[position(option)] = value; }
 
     bool operator==(const OptionSet &) const = default;
+
+private:
+    static size_t position(const Option &option);
+
+    std::array<int, kOptionTable.size()> m_numbers{};
+    std::array<QString, kOptionTable.size()> m_texts;
 };
-
-inline constexpr int kUnchecked = 0;
-inline constexpr int kChecked = 1;
-inline constexpr int kGrayed = 2;
-
-inline constexpr int kNoSound = 0;
-inline constexpr int kAdLib = 1;
-
-inline constexpr int kVolumeLowest = 0;
-inline constexpr int kVolumeHighest = 15;
 
 } // namespace zoot

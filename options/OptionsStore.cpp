@@ -2,6 +2,7 @@
 #include "options/OptionsStore.h"
 
 #include "platform/Platform.h"
+#include "platform/ZootError.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,18 +27,18 @@ std::optional<int> plainInteger(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The value of a number row read from stored, or nullopt when it is not valid.
-std::optional<int> validNumber(const OptionRow &row, const QString &stored, const OptionLimits &limits)
+// The value of a number option read from stored, or nullopt when it is not
+// valid; count is the number of its control's lines or buttons.
+std::optional<int> validNumber(const Option &option, const QString &stored, int count)
 {
     const std::optional<int> value = plainInteger(stored);
     if (!value)
         return std::nullopt;
-    const int count = row.count ? limits.*row.count : 0;
-    switch (row.rule) {
+    switch (option.rule) {
     case OptionRule::CheckValue:
         return *value >= kUnchecked && *value <= kGrayed ? value : std::nullopt;
     case OptionRule::Range:
-        return *value >= row.lowest && *value <= row.highest ? value : std::nullopt;
+        return *value >= option.lowest && *value <= option.highest ? value : std::nullopt;
     case OptionRule::ListIndex:
         return *value >= -1 && *value < count ? value : std::nullopt;
     case OptionRule::Background:
@@ -54,58 +55,60 @@ std::optional<int> validNumber(const OptionRow &row, const QString &stored, cons
 
 } // namespace
 
-RestoredOptions restoreOptions(Platform &platform, const OptionLimits &limits)
+RestoredOptions restoreOptions(Platform &platform, const ChoiceCount &choices)
 {
     RestoredOptions result;
-    const SettingsSection stored = platform.readSettings(kOptionsSection);
-    if (stored.problem)
-        result.problems.append(*stored.problem);
-    OptionSet &o = result.values;
-    for (const OptionRow &row : optionTable()) {
-        const auto found = stored.values.constFind(row.key);
-        if (row.text) {
-            if (found != stored.values.cend())
-                o.*row.text = *found;
+    QHash<QString, QString> stored;
+    try {
+        stored = platform.readSettings(kOptionsSection);
+    } catch (const ZootError &error) {
+        result.problems.append(error.description());
+    }
+    OptionSet &values = result.values;
+    for (const Option *option : kOptionTable) {
+        const auto found = stored.constFind(option->name());
+        if (option->isText()) {
+            if (found != stored.cend())
+                values.setText(*option, *found);
             continue;
         }
-        int &target = o.*row.number;
-        if (row.rule == OptionRule::Background)
-            target = std::min(target, limits.backgroundLines - 1); // no pictures: none selected
-        if (found == stored.values.cend())
+        const bool hasChoices = option->rule != OptionRule::CheckValue && option->rule != OptionRule::Range;
+        const int count = hasChoices ? choices(*option) : 0;
+        if (option->rule == OptionRule::Background) // no pictures: none selected
+            values.setNumber(*option, std::min(values.number(*option), count - 1));
+        if (found == stored.cend())
             continue;
-        if (const std::optional<int> value = validNumber(row, *found, limits)) {
-            target = *value;
+        if (const std::optional<int> value = validNumber(*option, *found, count)) {
+            values.setNumber(*option, *value);
         } else {
             result.problems.append(QStringLiteral("The stored value \"%1\" of %2 is not valid; %3 is used instead")
-                                       .arg(quoted(*found), row.key, QString::number(target)));
+                                       .arg(quoted(*found), option->name(), QString::number(values.number(*option))));
         }
     }
     return result;
 }
 
-SettingValues launchSettings(const OptionSet &o)
+SettingValues launchSettings(const OptionSet &options)
 {
-    QList<const OptionRow *> rows;
-    for (const OptionRow &row : optionTable())
-        rows.append(&row);
-    std::sort(rows.begin(), rows.end(), [](const OptionRow *a, const OptionRow *b) { return a->saveStep < b->saveStep; });
+    std::array<const Option *, kOptionTable.size()> inSaveOrder = kOptionTable;
+    std::sort(inSaveOrder.begin(), inSaveOrder.end(), [](const Option *a, const Option *b) { return a->saveStep < b->saveStep; });
     SettingValues values;
-    for (const OptionRow *row : rows) {
-        if (row->text) {
-            values.append({row->key, o.*row->text});
+    for (const Option *option : inSaveOrder) {
+        if (option->isText()) {
+            values.append({option->name(), options.text(*option)});
             continue;
         }
-        const int value = o.*row->number;
-        switch (row->save) {
+        const int value = options.number(*option);
+        switch (option->save) {
         case OptionSave::Value:
-            values.append({row->key, QString::number(value)});
+            values.append({option->name(), QString::number(value)});
             break;
-        case OptionSave::OnWhenIndexOne:
-            values.append({row->key, QString::number(value == 1 ? 1 : 0)});
+        case OptionSave::AdLibOrNot:
+            values.append({option->name(), QString::number(value == kAdLib ? 1 : 0)});
             break;
         case OptionSave::WhenSelected:
             if (value >= 0)
-                values.append({row->key, QString::number(value)});
+                values.append({option->name(), QString::number(value)});
             break;
         }
     }

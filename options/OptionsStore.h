@@ -2,10 +2,11 @@
 #pragma once
 
 #include "options/OptionSet.h"
-#include "options/OptionTable.h"
 #include "platform/SettingValues.h"
 
 #include <QStringList>
+
+#include <functional>
 
 namespace zoot {
 
@@ -21,10 +22,14 @@ struct RestoredOptions {
     QStringList problems;
 };
 
+// How many lines or buttons the control of an option holds, for the options
+// whose valid values depend on it.
+using ChoiceCount = std::function<int(const Option &)>;
+
 // Reads the thirteen options in their fixed order. A missing key gives its
 // default; an invalid stored value gives its default too and is reported,
 // and the remaining options are still read.
-RestoredOptions restoreOptions(Platform &platform, const OptionLimits &limits);
+RestoredOptions restoreOptions(Platform &platform, const ChoiceCount &choices);
 
 // What a launch saves, in the order it saves them: every option, the sound
 // option as "1" for AdLib and "0" otherwise, the mode only when one is chosen.

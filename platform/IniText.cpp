@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/IniText.h"
 
+#include <QSet>
+
 #include <algorithm>
-#include <optional>
 
 namespace zoot {
 
@@ -334,70 +335,91 @@ QHash<QString, QString> iniSection(const QByteArray &text, const QString &sectio
 
 namespace {
 
-// text with the edits; new lines start with extraBreaks more line breaks.
+// A stretch of the original text and what replaces it.
+struct Edit {
+    qsizetype from;
+    qsizetype to;
+    QByteArray bytes;
+};
+
+// text with the edits, which are in text order and do not overlap, made in
+// one pass: a file of many lines is saved in time linear in its size.
+QByteArray applied(const QByteArray &text, const QList<Edit> &edits)
+{
+    qsizetype added = 0;
+    for (const Edit &edit : edits)
+        added += edit.bytes.size();
+    QByteArray result;
+    result.reserve(text.size() + added);
+    qsizetype copied = 0;
+    for (const Edit &edit : edits) {
+        result.append(QByteArrayView(text).sliced(copied, edit.from - copied)).append(edit.bytes);
+        copied = edit.to;
+    }
+    return result.append(QByteArrayView(text).sliced(copied));
+}
+
+// text with the values set; new lines start with extraBreaks more line breaks.
 QByteArray edited(const QByteArray &text, const QString &section, const SettingValues &values, int extraBreaks)
 {
-    struct Edit {
-        qsizetype from;
-        qsizetype to;
-        QByteArray bytes;
-    };
-    QList<Edit> edits;
-    const QList<SectionLine> lines = sectionLines(text, section);
-    const QByteArray lineBreak = lineBreakOf(text);
-    const QByteArray breaks = lineBreak.repeated(1 + extraBreaks);
+    QHash<QString, QByteArray> escaped;
+    for (const auto &[key, value] : values)
+        escaped.insert(key, escapedValue(value));
 
+    const QList<SectionLine> lines = sectionLines(text, section);
+    QList<Edit> edits;
+    QSet<QString> present;
+    for (const SectionLine &entry : lines) {
+        if (!entry.key)
+            continue;
+        const auto value = escaped.constFind(*entry.key);
+        if (value == escaped.cend())
+            continue;
+        edits.append({entry.line.equals + 1, entry.line.end, *value});
+        present.insert(*entry.key);
+    }
+
+    const QByteArray lineBreak = lineBreakOf(text);
     QByteArray added; // the new lines, each without its leading line break
     for (const auto &[key, value] : values) {
-        const QByteArray escaped = escapedValue(value);
-        bool present = false;
-        for (const SectionLine &entry : lines) {
-            if (entry.key == key) {
-                edits.append({entry.line.equals + 1, entry.line.end, escaped});
-                present = true;
-            }
-        }
-        if (!present)
-            added += (added.isEmpty() ? QByteArray() : lineBreak) + key.toUtf8() + '=' + escaped;
+        if (!present.contains(key))
+            added += (added.isEmpty() ? QByteArray() : lineBreak) + key.toUtf8() + '=' + escaped.value(key);
     }
+    if (added.isEmpty())
+        return applied(text, edits);
 
-    QByteArray result = text;
-    if (!added.isEmpty()) {
-        if (lines.isEmpty()) {
-            const bool endsWithBreak = result.endsWith('\n') || result.endsWith('\r');
-            if (!result.isEmpty())
-                result += (endsWithBreak ? lineBreak.repeated(extraBreaks) : breaks) + lineBreak;
-            result += '[' + section.toUtf8() + ']' + lineBreak + added + lineBreak;
-        } else {
-            const qsizetype at = endOfPhysicalLine(text, lines.last().line.end);
-            const QByteArray inserted = breaks + added;
-            edits.append({at, at, at == text.size() ? inserted + lineBreak : inserted});
-        }
+    if (lines.isEmpty()) {
+        QByteArray result = text;
+        const bool endsWithBreak = result.endsWith('\n') || result.endsWith('\r');
+        if (!result.isEmpty())
+            result += lineBreak.repeated(extraBreaks + (endsWithBreak ? 0 : 1)) + lineBreak;
+        return result + '[' + section.toUtf8() + ']' + lineBreak + added + lineBreak;
     }
-    // Apply from the end, so earlier offsets stay valid. A new key goes where
-    // an empty value ends; it is inserted first so that it lands behind it.
-    std::reverse(edits.begin(), edits.end());
-    std::stable_sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.from > b.from; });
-    for (const Edit &edit : edits)
-        result.replace(edit.from, edit.to - edit.from, edit.bytes);
-    return result;
+    // New keys follow the section's last line; behind an edit that ends there.
+    const qsizetype at = endOfPhysicalLine(text, lines.last().line.end);
+    const QByteArray inserted = lineBreak.repeated(1 + extraBreaks) + added;
+    edits.append({at, at, at == text.size() ? inserted + lineBreak : inserted});
+    return applied(text, edits);
 }
 
 } // namespace
 
-QByteArray withIniValues(const QByteArray &text, const QString &section, const SettingValues &values)
+std::optional<QByteArray> withIniValues(const QByteArray &text, const QString &section, const SettingValues &values)
 {
     // A line that ends in a backslash carries on into the next one, so a new
     // line may need a line break more to stand on its own: the result is read
-    // back to make sure every value is there.
-    QByteArray result;
+    // back, and only a text that holds every value is given.
     for (int extraBreaks = 0; extraBreaks < 3; ++extraBreaks) {
-        result = edited(text, section, values, extraBreaks);
+        QByteArray result = edited(text, section, values, extraBreaks);
         const QHash<QString, QString> read = iniSection(result, section);
-        if (std::all_of(values.begin(), values.end(), [&](const auto &kv) { return read.value(kv.first) == kv.second; }))
-            break;
+        const bool holdsAll = std::all_of(values.begin(), values.end(), [&](const auto &kv) {
+            const auto found = read.constFind(kv.first);
+            return found != read.cend() && *found == kv.second;
+        });
+        if (holdsAll)
+            return result;
     }
-    return result;
+    return std::nullopt;
 }
 
 } // namespace zoot

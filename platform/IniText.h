@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+#include <optional>
+
 namespace zoot {
 
 // The INI settings text as Qt's QSettings reads and writes it (comments begin
@@ -19,7 +21,9 @@ QHash<QString, QString> iniSection(const QByteArray &text, const QString &sectio
 // text with each key of values set in section, every other byte left as it
 // was: other sections, comments, blank lines, unknown keys and the order of
 // the lines. A key already there keeps its line; a new key goes after the
-// last line of the section; a missing section is added at the end.
-QByteArray withIniValues(const QByteArray &text, const QString &section, const SettingValues &values);
+// last line of the section; a missing section is added at the end. nullopt
+// when no such text reads back every value (it is then not to be written).
+std::optional<QByteArray> withIniValues(const QByteArray &text, const QString &section,
+                                        const SettingValues &values);
 
 } // namespace zoot

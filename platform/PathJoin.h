@@ -15,17 +15,4 @@ inline QString joinPath(const QString &folder, const QString &name)
     return path.append(folder).append(QDir::separator()).append(name);
 }
 
-// Removes leading and trailing space characters only. Catalogue lines are padded
-// with spaces, and a file name may legitimately hold other white space.
-inline QString trimSpaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 } // namespace zoot

@@ -9,9 +9,6 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <optional>
-
-class QWidget;
 
 namespace zoot {
 
@@ -37,7 +34,7 @@ class Folder {
 public:
     virtual ~Folder() = default;
 
-    // The entries whose names match any of the wildcard patterns (letter case
+    // The entries whose names end in any of extensions (".gb", letter case
     // ignored), hidden files left out, in the folder's own order: plain files,
     // links and entries of unknown type, never what the folder reports as a
     // sub-folder, FIFO, socket or device. No call is made per entry. They are
@@ -45,10 +42,10 @@ public:
     // can start before a long folder is read to its end. Throws ZootError
     // when the folder cannot be read.
     using Batch = QList<ListedFile>;
-    virtual void list(const QStringList &patterns, const std::function<void(Batch &&)> &take) const = 0;
+    virtual void list(const QStringList &extensions, const std::function<void(Batch &&)> &take) const = 0;
 
     // All the entries at once.
-    Batch list(const QStringList &patterns) const;
+    Batch list(const QStringList &extensions) const;
 
     // As Platform::readBytes, for the file name in this folder.
     virtual QByteArray readBytes(const QString &name, qint64 offset, qint64 count) const = 0;
@@ -57,18 +54,12 @@ public:
     virtual bool isPlainFile(const QString &name) const = 0;
 };
 
-// One section of the per-user settings as read at one moment.
-struct SettingsSection {
-    QHash<QString, QString> values;
-    // Why the settings could not be read; the values are then empty.
-    std::optional<QString> problem;
-};
-
 // Everything the program asks of the operating system goes through this
 // interface, so that tests can hand in fakes that record instead of acting.
 // The file and folder calls may be made from several threads at once.
 // Paths and names are text that encodes the system's bytes without loss
-// (platform/NativeName.h).
+// (platform/NativeName.h). A call that cannot do what it is asked throws
+// ZootError, whose description names what failed and why.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -79,37 +70,32 @@ public:
     virtual Version version() const = 0;
 
     // The folder at path, opened to list it and read the files in it by
-    // name. Throws ZootError when it cannot be opened.
-    virtual std::unique_ptr<Folder> openFolder(const QString &path) const = 0;
+    // name. Shared: whoever still reads from it keeps it open.
+    virtual std::shared_ptr<const Folder> openFolder(const QString &path) const = 0;
 
     // Up to count bytes of the regular file at path from offset; fewer when the
     // file ends first. Never waits on a FIFO or a device and never writes:
     // anything but a regular file, and a file that cannot be opened or read,
-    // throws ZootError.
+    // throws.
     virtual QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const = 0;
 
     virtual bool pathExists(const QString &path) const = 0;
 
-    // The per-user settings of this application, one section at a time.
-    virtual SettingsSection readSettings(const QString &section) = 0;
-    // Writes values into section and nothing else. Returns the failure, naming
-    // the settings file, when they could not be saved; the file is then as it
-    // was. A store found unusable when it was read is not written, and not
+    // The per-user settings of this application, one section at a time; a
+    // missing store reads as empty.
+    virtual QHash<QString, QString> readSettings(const QString &section) = 0;
+    // Writes values into section and nothing else; a failure leaves the store
+    // as it was. A store that could not be read is not written, and not
     // reported again.
-    virtual std::optional<QString> saveSettings(const QString &section, const SettingValues &values) = 0;
+    virtual void saveSettings(const QString &section, const SettingValues &values) = 0;
 
     // Starts program with arguments in workingFolder, detached and not waited
-    // for; the system's reason when it cannot be started.
-    virtual std::optional<QString> startProcess(const QString &program, const QStringList &arguments,
-                                                const QString &workingFolder) = 0;
+    // for.
+    virtual void startProcess(const QString &program, const QStringList &arguments, const QString &workingFolder) = 0;
 
     // Opens a document, web address or mailto: address with the desktop's
-    // default program. The result is not reported.
-    virtual void shellOpen(QWidget *owner, const QString &operation, const QString &target,
-                           const QString &parameters, const QString &directory, int showCommand) = 0;
-
-    // Modal message with an OK button and the application title as caption.
-    virtual void messageBox(QWidget *owner, const QString &text) = 0;
+    // default program, from workingFolder. The result is not reported.
+    virtual void openExternally(const QString &target, const QString &workingFolder) = 0;
 };
 
 } // namespace zoot

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QMessageBox>
 
 #include <algorithm>
 #include <cerrno>
@@ -20,7 +19,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fnmatch.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,30 +27,19 @@ namespace zoot {
 
 namespace {
 
-// A wildcard pattern. The common "*.ext" is matched as a suffix, without
-// fnmatch's letter-case folding per character: a large folder lists faster.
-class NamePattern {
-public:
-    explicit NamePattern(const QString &pattern) : m_pattern(encodeNative(pattern))
-    {
-        const QByteArray rest = m_pattern.mid(1);
-        if (m_pattern.startsWith('*') && !rest.contains('*') && !rest.contains('?') && !rest.contains('['))
-            m_suffix = rest.toLower();
-    }
+// Whether name ends in extension (lower case, dot included), letter case
+// ignored.
+bool hasExtension(const char *name, const QByteArray &extension)
+{
+    const size_t length = std::strlen(name);
+    const size_t suffix = size_t(extension.size());
+    return length >= suffix && ::strncasecmp(name + length - suffix, extension.constData(), suffix) == 0;
+}
 
-    bool matches(const char *name) const
-    {
-        if (m_suffix.isEmpty())
-            return ::fnmatch(m_pattern.constData(), name, FNM_CASEFOLD) == 0;
-        const size_t length = std::strlen(name);
-        return length >= size_t(m_suffix.size())
-            && ::strncasecmp(name + length - size_t(m_suffix.size()), m_suffix.constData(), size_t(m_suffix.size())) == 0;
-    }
-
-private:
-    QByteArray m_pattern;
-    QByteArray m_suffix;
-};
+[[noreturn]] void cannotList(const QString &folder, int error)
+{
+    throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(folder), systemReason(error)));
+}
 
 // Up to count bytes from offset of the regular file name, relative to dirFd
 // (whose path is folder, or empty when name is a whole path).
@@ -79,22 +66,22 @@ public:
     PosixFolder(QString path, FileDescriptor fd) : m_path(std::move(path)), m_fd(std::move(fd)) {}
 
     using Folder::list;
-    void list(const QStringList &patterns, const std::function<void(Batch &&)> &take) const override
+    void list(const QStringList &extensions, const std::function<void(Batch &&)> &take) const override
     {
         // The directory stream gets a descriptor of its own, with its own
         // position, which closedir closes.
         FileDescriptor own(::openat(m_fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         DIR *dir = own.isOpen() ? ::fdopendir(own.get()) : nullptr;
         if (!dir)
-            throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(m_path), systemReason(errno)));
+            cannotList(m_path, errno);
         own.release();
         const std::unique_ptr<DIR, int (*)(DIR *)> closer(dir, ::closedir);
 
-        std::vector<NamePattern> namePatterns;
-        for (const QString &pattern : patterns)
-            namePatterns.emplace_back(pattern);
+        QList<QByteArray> wanted;
+        for (const QString &extension : extensions)
+            wanted.append(encodeNative(extension.toLower()));
         const auto matchesAny = [&](const char *name) {
-            return std::any_of(namePatterns.begin(), namePatterns.end(), [name](const NamePattern &p) { return p.matches(name); });
+            return std::any_of(wanted.begin(), wanted.end(), [name](const QByteArray &e) { return hasExtension(name, e); });
         };
 
         Batch files;
@@ -113,11 +100,10 @@ public:
                 take(std::exchange(files, {}));
         }
         if (errno != 0)
-            throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(m_path), systemReason(errno)));
+            cannotList(m_path, errno);
         if (!files.isEmpty())
             take(std::move(files));
     }
-
 
     QByteArray readBytes(const QString &name, qint64 offset, qint64 count) const override
     {
@@ -146,22 +132,23 @@ QString programFolder()
     return decodeNative(exe.left(std::max<qsizetype>(exe.lastIndexOf('/'), 1)));
 }
 
-QString userSettingsFile()
+} // namespace
+
+QString QtPlatform::userSettingsFile()
 {
     QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
     if (!configHome.startsWith('/')) {
         const QByteArray home = qgetenv("HOME");
         configHome = (home.isEmpty() ? encodeNative(QDir::homePath()) : home) + "/.config";
     }
-    return joinPath(joinPath(decodeNative(configHome), kApplicationTitle), kApplicationTitle + QStringLiteral(".conf"));
+    const QString title = QLatin1String(kApplicationTitle);
+    return joinPath(joinPath(decodeNative(configHome), title), title + QStringLiteral(".conf"));
 }
 
-} // namespace
-
-Folder::Batch Folder::list(const QStringList &patterns) const
+Folder::Batch Folder::list(const QStringList &extensions) const
 {
     Batch all;
-    list(patterns, [&all](Batch &&batch) { all.append(std::move(batch)); });
+    list(extensions, [&all](Batch &&batch) { all.append(std::move(batch)); });
     return all;
 }
 
@@ -178,7 +165,7 @@ QString QtPlatform::applicationFolder() const
 
 QString QtPlatform::applicationTitle() const
 {
-    return kApplicationTitle;
+    return QLatin1String(kApplicationTitle);
 }
 
 Version QtPlatform::version() const
@@ -186,12 +173,12 @@ Version QtPlatform::version() const
     return {kVersionMajor, kVersionMinor, kVersionRevision};
 }
 
-std::unique_ptr<Folder> QtPlatform::openFolder(const QString &path) const
+std::shared_ptr<const Folder> QtPlatform::openFolder(const QString &path) const
 {
     FileDescriptor fd(::open(encodeNative(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd.isOpen())
-        throw ZootError(QStringLiteral("Cannot list the folder \"%1\": %2").arg(readableText(path), systemReason(errno)));
-    return std::make_unique<PosixFolder>(path, std::move(fd));
+        cannotList(path, errno);
+    return std::make_shared<PosixFolder>(path, std::move(fd));
 }
 
 QByteArray QtPlatform::readBytes(const QString &path, qint64 offset, qint64 count) const
@@ -205,74 +192,72 @@ bool QtPlatform::pathExists(const QString &path) const
     return ::stat(encodeNative(path).constData(), &info) == 0;
 }
 
-SettingsSection QtPlatform::readSettings(const QString &section)
+QHash<QString, QString> QtPlatform::readSettings(const QString &section)
 {
     try {
-        return {iniSection(readSettingsFile(m_settingsFile), section), std::nullopt};
-    } catch (const ZootError &error) {
+        return iniSection(readSettingsFile(m_settingsFile), section);
+    } catch (const ZootError &) {
         // What cannot be read must not be replaced either: its other sections
-        // would be lost. This was reported here, so later saves stay quiet.
+        // would be lost. The caller reports it, so later saves stay quiet.
         m_settingsUnreadable = true;
-        return {{}, error.description()};
+        throw;
     }
 }
 
-std::optional<QString> QtPlatform::saveSettings(const QString &section, const SettingValues &values)
+void QtPlatform::saveSettings(const QString &section, const SettingValues &values)
 {
     if (m_settingsUnreadable)
-        return std::nullopt;
-    try {
-        updateSettingsFile(m_settingsFile, [&](const QByteArray &current) {
-            return withIniValues(current, section, values);
-        });
-    } catch (const ZootError &error) {
-        return error.description();
-    }
-    return std::nullopt;
+        return;
+    updateSettingsFile(m_settingsFile, [&](const QByteArray &current) { return withIniValues(current, section, values); });
 }
 
-std::optional<QString> QtPlatform::startProcess(const QString &program, const QStringList &arguments,
-                                                const QString &workingFolder)
+namespace {
+
+// The program file that program stands for: searched on PATH when it is a
+// bare name, otherwise a path from workingFolder.
+QByteArray executableOf(const QString &program, const QString &workingFolder)
+{
+    const auto cannotStart = [&](const QString &why) {
+        return ZootError(QStringLiteral("Cannot start \"%1\": %2").arg(readableText(program), why));
+    };
+    const QByteArray name = encodeNative(program);
+    if (!program.contains(u'/')) {
+        const QByteArray found = findOnPath(name);
+        if (found.isEmpty())
+            throw cannotStart(QStringLiteral("it was not found on the search path (PATH)."));
+        return found;
+    }
+    const QByteArray executable = name.startsWith('/') ? name : encodeNative(workingFolder) + '/' + name;
+    struct stat info {};
+    if (::stat(executable.constData(), &info) != 0)
+        throw cannotStart(QStringLiteral("it does not exist."));
+    if (!S_ISREG(info.st_mode) || ::access(executable.constData(), X_OK) != 0)
+        throw cannotStart(QStringLiteral("it is not an executable program."));
+    return executable;
+}
+
+} // namespace
+
+void QtPlatform::startProcess(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
     if (program.isEmpty())
-        return QStringLiteral("The command is empty.");
-    const QByteArray name = encodeNative(program);
-    QByteArray executable;
-    if (!program.contains(u'/')) {
-        executable = findOnPath(name);
-        if (executable.isEmpty())
-            return QStringLiteral("\"%1\" was not found on the search path (PATH).").arg(readableText(program));
-    } else {
-        executable = name.startsWith('/') ? name : encodeNative(workingFolder) + '/' + name;
-        struct stat info {};
-        if (::stat(executable.constData(), &info) != 0)
-            return QStringLiteral("\"%1\" does not exist.").arg(readableText(program));
-        if (!S_ISREG(info.st_mode) || ::access(executable.constData(), X_OK) != 0)
-            return QStringLiteral("\"%1\" is not an executable program.").arg(readableText(program));
-    }
-    QList<QByteArray> argv{name};
+        throw ZootError(QStringLiteral("The command is empty: there is no program to start."));
+    const QByteArray executable = executableOf(program, workingFolder);
+    QList<QByteArray> argv{encodeNative(program)};
     for (const QString &argument : arguments)
         argv.append(encodeNative(argument));
-    if (auto reason = startDetached(executable, argv, encodeNative(workingFolder)))
-        return QStringLiteral("\"%1\" could not be started: %2").arg(readableText(program), *reason);
-    return std::nullopt;
+    if (const int error = startDetached(executable, argv, encodeNative(workingFolder)))
+        throw ZootError(QStringLiteral("Cannot start \"%1\": %2.").arg(readableText(program), systemReason(error)));
 }
 
-void QtPlatform::shellOpen(QWidget *, const QString &, const QString &target, const QString &,
-                           const QString &directory, int)
+void QtPlatform::openExternally(const QString &target, const QString &workingFolder)
 {
     // xdg-open would read a target that begins with "-" as an option.
     if (target.isEmpty() || target.startsWith(u'-'))
         return;
     const QByteArray opener = findOnPath("xdg-open");
     if (!opener.isEmpty())
-        startDetached(opener, {"xdg-open", encodeNative(target)}, encodeNative(directory));
-}
-
-void QtPlatform::messageBox(QWidget *owner, const QString &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, owner);
-    box.exec();
+        startDetached(opener, {"xdg-open", encodeNative(target)}, encodeNative(workingFolder));
 }
 
 } // namespace zoot

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace zoot {
 
@@ -19,7 +20,8 @@ namespace zoot {
 QByteArray readSettingsFile(const QString &path);
 
 // Under the file's lock ("<path>.lock", taken within about a second or not
-// at all), reads the current bytes, and replaces the file with edit(bytes).
-void updateSettingsFile(const QString &path, const std::function<QByteArray(const QByteArray &)> &edit);
+// at all), reads the current bytes, and replaces the file with edit(bytes);
+// an edit that gives nullopt fails the save.
+void updateSettingsFile(const QString &path, const std::function<std::optional<QByteArray>(const QByteArray &)> &edit);
 
 } // namespace zoot

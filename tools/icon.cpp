@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // zoot-icon OUT.png SIZE
 // Writes the program's icon, drawn at SIZE pixels, for the desktop's menu.
-#include "ui/FrmAboutkel/DrawnIcons.h"
+#include "ui/Look/DrawnIcons.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

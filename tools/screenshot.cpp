@@ -4,6 +4,7 @@
 // default options, into a PNG file.
 #include "platform/QtPlatform.h"
 #include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/Messages.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -20,7 +21,8 @@ int main(int argc, char **argv)
     }
     QTemporaryDir settings;
     zoot::QtPlatform platform(app.arguments().at(1), settings.filePath(QStringLiteral("ZOOTfront.conf")));
-    zoot::MainForm window(platform);
+    zoot::ModalMessages messages(platform.applicationTitle());
+    zoot::MainForm window(platform, messages);
     window.load();
     window.show();
     QApplication::processEvents();

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/CatalogueEntry.h"
 #include "launch/LaunchCommand.h"
 #include "launch/ShortName.h"
 #include "tests/support/AppFolder.h"
@@ -19,12 +18,12 @@ QString game(const QString &file)
     return QStringLiteral("Roms/") + file;
 }
 
-// The options as they stand after a first start-up with pictures.
-OptionSet plainOptions()
+// Options with the numbers given by key.
+OptionSet optionsWith(std::initializer_list<std::pair<const Option &, int>> numbers)
 {
     OptionSet o;
-    o.soundOption = kNoSound;
-    o.cgbOption = 0;
+    for (const auto &[option, value] : numbers)
+        o.setNumber(option, value);
     return o;
 }
 
@@ -44,7 +43,6 @@ class LaunchCommandTest : public QObject {
         RecordingPlatform platform(folder.path(), folder.settingsFile());
         const PreparedLaunch launch = prepareLaunch(platform, options, selection);
         shown += launch.messages;
-        shown += platform.messages;
         return launch.commandLine;
     }
 
@@ -63,26 +61,19 @@ private slots:
 
     void designExample()
     {
-        OptionSet o = plainOptions();
-        o.cgbOption = 1;
-        o.soundOption = kAdLib;
-        o.volumeCheck = kChecked;
-        o.volumeSlider = 10;
-        o.stereoCheck = kUnchecked;
-        o.resCombo = 0;
+        const OptionSet o = optionsWith({{option::CgbOption, 1}, {option::SoundOption, kAdLib}, {option::VolumeCheck, kChecked},
+                                         {option::VolumeSlider, 10}, {option::StereoCheck, kUnchecked}, {option::ResCombo, 0}});
         QCOMPARE(commandFor(o, {game("racer.gb"), "stars.gif"}),
                  QStringLiteral("ZOOT %1 -cgb -sound 1 -volume 10 -video 0").arg(racer));
     }
 
     void everyFlagAtOnce()
     {
-        OptionSet o;
-        o.volumeCheck = o.stereoCheck = o.backgroundCheck = o.noCRCCheck = o.twoPlayersCheck = kChecked;
-        o.soundOption = kAdLib;
-        o.cgbOption = 3;
-        o.volumeSlider = 7;
-        o.stereoCombo = 2;
-        o.resCombo = 3;
+        const OptionSet o = optionsWith({{option::VolumeCheck, kChecked}, {option::StereoCheck, kChecked},
+                                         {option::BackgroundCheck, kChecked}, {option::NoCRCCheck, kChecked},
+                                         {option::TwoPlayersCheck, kChecked}, {option::SoundOption, kAdLib},
+                                         {option::CgbOption, 3}, {option::VolumeSlider, 7}, {option::StereoCombo, 2},
+                                         {option::ResCombo, 3}});
         QCOMPARE(commandFor(o, {game("racer.gb"), "stars.gif"}),
                  QStringLiteral("ZOOT %1 -sgb -nocrc -sound 1 -volume 7 -stereo 2 -video 3 -bg %2/stars.gif -2p")
                      .arg(racer, folder.path()));
@@ -90,8 +81,7 @@ private slots:
 
     void noSoundSuppressesVolumeAndStereo()
     {
-        OptionSet o = plainOptions();
-        o.volumeCheck = o.stereoCheck = kChecked;
+        const OptionSet o = optionsWith({{option::VolumeCheck, kChecked}, {option::StereoCheck, kChecked}});
         const QString command = commandFor(o, {game("racer.gb"), {}});
         QCOMPARE(command, QStringLiteral("ZOOT %1 -sound 0 -video 0").arg(racer));
     }
@@ -110,20 +100,18 @@ private slots:
     {
         QFETCH(int, mode);
         QFETCH(QString, flag);
-        OptionSet o = plainOptions();
-        o.cgbOption = mode;
+        const OptionSet o = optionsWith({{option::CgbOption, mode}});
         QCOMPARE(commandFor(o, {game("racer.gb"), {}}),
                  QStringLiteral("ZOOT %1%2 -sound 0 -video 0").arg(racer, flag));
     }
 
     void otherCommand()
     {
-        OptionSet o = plainOptions();
-        o.altCmdCheck = kChecked;
+        OptionSet o = optionsWith({{option::AltCmdCheck, kChecked}});
         QVERIFY(commandFor(o, {game("racer.gb"), {}}).startsWith(QStringLiteral("SNESKey ZOOT /a ") + racer + u' '));
-        o.altCmdText.clear();
+        o.setText(option::AltCmdText, QString());
         QVERIFY(commandFor(o, {game("racer.gb"), {}}).startsWith(u' ' + racer + u' '));
-        o.altCmdCheck = kGrayed; // grayed is not checked
+        o.setNumber(option::AltCmdCheck, kGrayed); // grayed is not checked
         QVERIFY(commandFor(o, {game("racer.gb"), {}}).startsWith(QStringLiteral("ZOOT ")));
     }
 
@@ -142,32 +130,30 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, blank);
-        OptionSet o = plainOptions();
-        o.altCmdCheck = kChecked;
-        o.altCmdText = text;
+        OptionSet o = optionsWith({{option::AltCmdCheck, kChecked}});
+        o.setText(option::AltCmdText, text);
         RecordingPlatform platform(folder.path(), folder.settingsFile());
         const PreparedLaunch launch = prepareLaunch(platform, o, {game("racer.gb"), {}});
         QCOMPARE(launch.otherCommandBlank, blank);
         QCOMPARE(launch.commandLine, text + u' ' + racer + QStringLiteral(" -sound 0 -video 0"));
-        o.altCmdCheck = kUnchecked;
+        o.setNumber(option::AltCmdCheck, kUnchecked);
         QVERIFY(!prepareLaunch(platform, o, {game("racer.gb"), {}}).otherCommandBlank);
     }
 
     void resolutionWithoutSelection()
     {
-        OptionSet o = plainOptions();
-        o.resCombo = -1;
+        const OptionSet o = optionsWith({{option::ResCombo, -1}});
         QVERIFY(commandFor(o, {game("racer.gb"), {}}).endsWith(QStringLiteral(" -video -1")));
     }
 
     void noGameSelectedGivesTheApplicationFolder()
     {
-        QCOMPARE(commandFor(plainOptions(), {}), QStringLiteral("ZOOT %1/ -sound 0 -video 0").arg(folder.path()));
+        QCOMPARE(commandFor(OptionSet(), {}), QStringLiteral("ZOOT %1/ -sound 0 -video 0").arg(folder.path()));
     }
 
     void vanishedImageShowsTheMessageAndLeavesThePathEmpty()
     {
-        const QString command = commandFor(plainOptions(), {game("gone.gb"), {}});
+        const QString command = commandFor(OptionSet(), {game("gone.gb"), {}});
         QCOMPARE(command, QStringLiteral("ZOOT  -sound 0 -video 0"));
         QCOMPARE(std::exchange(shown, {}), QStringList{QStringLiteral("Error in ShortName\n\nDon't rename romsets during Pwk operations !")});
     }
@@ -177,25 +163,22 @@ private slots:
         AppFolder own;
         own.addImage(QStringLiteral("a.gb"), "A");
         RecordingPlatform platform(own.path(), own.settingsFile());
-        OptionSet o = plainOptions();
-        o.soundOption = kAdLib;
-        o.cgbOption = 2;
-        o.altCmdText = QStringLiteral("x, y");
+        OptionSet o = optionsWith({{option::SoundOption, kAdLib}, {option::CgbOption, 2}});
+        o.setText(option::AltCmdText, QStringLiteral("x, y"));
         const PreparedLaunch launch = prepareLaunch(platform, o, {game("a.gb"), {}});
         QVERIFY(!launch.saveFailure);
+        QCOMPARE(own.savedOption("SoundOption"), QStringLiteral("1"));
+        QCOMPARE(own.savedOption("CgbOption"), QStringLiteral("2"));
+        QCOMPARE(own.savedOption("AltCmdText"), QStringLiteral("x, y"));
         QSettings written(own.settingsFile(), QSettings::IniFormat);
-        QCOMPARE(written.value("Options/SoundOption").toString(), QStringLiteral("1"));
-        QCOMPARE(written.value("Options/CgbOption").toString(), QStringLiteral("2"));
-        QCOMPARE(written.value("Options/AltCmdText").toString(), QStringLiteral("x, y"));
-        QCOMPARE(written.childKeys().size() + written.childGroups().size(), 1);
+        QCOMPARE(written.childGroups(), QStringList{"Options"});
         written.beginGroup(QStringLiteral("Options"));
         QCOMPARE(written.childKeys().size(), 13);
 
         // With no mode selected, the stored mode is left alone.
-        o.cgbOption = -1;
+        o.setNumber(option::CgbOption, -1);
         prepareLaunch(platform, o, {game("a.gb"), {}});
-        QSettings again(own.settingsFile(), QSettings::IniFormat);
-        QCOMPARE(again.value("Options/CgbOption").toString(), QStringLiteral("2"));
+        QCOMPARE(own.savedOption("CgbOption"), QStringLiteral("2"));
     }
 
     void shortNameQuotesWhatWouldSplit_data()

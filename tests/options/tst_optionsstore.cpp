@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "options/CheckValue.h"
 #include "options/OptionsStore.h"
 #include "platform/QtPlatform.h"
-#include "options/OptionTable.h"
+#include "platform/ZootError.h"
 #include "tests/support/AppFolder.h"
 
 #include <QtTest>
@@ -12,23 +11,38 @@ using zoot::test::AppFolder;
 
 namespace {
 
-// The window's controls: six resolutions, three stereo modes, two sound and
-// four mode buttons, and pictures as given.
-OptionLimits limitsWithPictures(int pictures)
+const Option &optionNamed(const QString &key)
 {
-    OptionLimits limits;
-    limits.backgroundLines = pictures;
-    limits.resolutionLines = 6;
-    limits.stereoLines = 3;
-    limits.soundButtons = 2;
-    limits.cgbButtons = 4;
-    return limits;
+    for (const Option *option : kOptionTable) {
+        if (option->name() == key)
+            return *option;
+    }
+    qFatal("no option %s", qPrintable(key));
 }
 
-std::optional<QString> saveAsALaunchDoes(Platform &platform, const OptionSet &options)
+// The window's controls: six resolutions, three stereo modes, two sound and
+// four mode buttons, and pictures as given.
+ChoiceCount withPictures(int pictures)
 {
-    return platform.saveSettings(kOptionsSection, launchSettings(options));
+    return [pictures](const Option &option) {
+        const QHash<QString, int> counts{{"BackgroundCombo", pictures}, {"ResCombo", 6}, {"StereoCombo", 3},
+                                         {"SoundOption", 2},            {"CgbOption", 4}};
+        return counts.value(option.name(), -99);
+    };
 }
+
+// Restores from folder's settings file.
+RestoredOptions restoredFrom(const AppFolder &folder, int pictures = 2)
+{
+    QtPlatform platform(folder.path(), folder.settingsFile());
+    return restoreOptions(platform, withPictures(pictures));
+}
+
+// The options a first run restores, every one by its key.
+const QList<QPair<QString, int>> kDefaultNumbers{
+    {"BackgroundCombo", 0}, {"VolumeCheck", 0},     {"VolumeSlider", 10}, {"StereoCheck", 0}, {"StereoCombo", 1},
+    {"ResCombo", 0},        {"BackgroundCheck", 0}, {"SoundOption", 0},   {"CgbOption", 0},   {"NoCRCCheck", 0},
+    {"TwoPlayersCheck", 0}, {"AltCmdCheck", 0}};
 
 } // namespace
 
@@ -39,71 +53,59 @@ private slots:
     void firstRunGivesTheDefaults()
     {
         AppFolder folder;
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(2));
-        QCOMPARE(restored.values, OptionSet());
-        QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a"));
-        QCOMPARE(restored.values.stereoCombo, 1);
-        QCOMPARE(restored.values.volumeSlider, 10);
+        const RestoredOptions restored = restoredFrom(folder);
+        for (const auto &[key, value] : kDefaultNumbers)
+            QCOMPARE(restored.values.number(optionNamed(key)), value);
+        QCOMPARE(restored.values.text(optionNamed("AltCmdText")), QStringLiteral("SNESKey ZOOT /a"));
         QVERIFY(restored.problems.isEmpty());
     }
 
     void firstRunWithoutPicturesSelectsNoPicture()
     {
         AppFolder folder;
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(0));
-        QCOMPARE(restored.values.backgroundCombo, -1);
+        const RestoredOptions restored = restoredFrom(folder, 0);
+        QCOMPARE(restored.values.number(option::BackgroundCombo), -1);
         QVERIFY(restored.problems.isEmpty());
-        QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a"));
+        QCOMPARE(restored.values.text(option::AltCmdText), QStringLiteral("SNESKey ZOOT /a"));
     }
 
     void backgroundIndexPastTheEndSelectsTheFirstPicture()
     {
         AppFolder folder;
         folder.writeOptions("BackgroundCombo=7\n");
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        QCOMPARE(restoreOptions(platform, limitsWithPictures(3)).values.backgroundCombo, 0);
-        QCOMPARE(restoreOptions(platform, limitsWithPictures(8)).values.backgroundCombo, 7);
+        QCOMPARE(restoredFrom(folder, 3).values.number(option::BackgroundCombo), 0);
+        QCOMPARE(restoredFrom(folder, 8).values.number(option::BackgroundCombo), 7);
     }
 
     // Every option written by a launch reads back identical through a real file.
     void roundTrip()
     {
         AppFolder folder;
+        const QList<QPair<QString, int>> numbers{
+            {"BackgroundCombo", 2}, {"VolumeCheck", 1},     {"VolumeSlider", 15}, {"StereoCheck", 2}, {"StereoCombo", 0},
+            {"ResCombo", -1},       {"BackgroundCheck", 1}, {"SoundOption", 1},   {"CgbOption", 3},   {"NoCRCCheck", 1},
+            {"TwoPlayersCheck", 1}, {"AltCmdCheck", 1}};
+        const QString text = QStringLiteral("  my \"emu\", -x=1; C:\\path\\ \u00E9\u65E5\u672C [a] #b  ");
         OptionSet chosen;
-        chosen.backgroundCombo = 2;
-        chosen.volumeCheck = 1;
-        chosen.volumeSlider = 15;
-        chosen.stereoCheck = 2;
-        chosen.stereoCombo = 0;
-        chosen.resCombo = -1;
-        chosen.backgroundCheck = 1;
-        chosen.soundOption = 1;
-        chosen.cgbOption = 3;
-        chosen.noCRCCheck = 1;
-        chosen.twoPlayersCheck = 1;
-        chosen.altCmdCheck = 1;
-        chosen.altCmdText = QStringLiteral("  my \"emu\", -x=1; C:\\path\\ \u00E9\u65E5\u672C [a] #b  ");
-        {
-            QtPlatform writer(folder.path(), folder.settingsFile());
-            QCOMPARE(saveAsALaunchDoes(writer, chosen), std::nullopt);
-        }
-        QtPlatform reader(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(reader, limitsWithPictures(3));
+        for (const auto &[key, value] : numbers)
+            chosen.setNumber(optionNamed(key), value);
+        chosen.setText(option::AltCmdText, text);
+        QtPlatform(folder.path(), folder.settingsFile()).saveSettings(kOptionsSection, launchSettings(chosen));
+        const RestoredOptions restored = restoredFrom(folder, 3);
         QVERIFY2(restored.problems.isEmpty(), qPrintable(restored.problems.join(u'\n')));
-        QCOMPARE(restored.values, chosen);
+        for (const auto &[key, value] : numbers)
+            QCOMPARE(restored.values.number(optionNamed(key)), value);
+        QCOMPARE(restored.values.text(option::AltCmdText), text);
     }
 
     void savedAsPlainTextInTheOptionsSection()
     {
         AppFolder folder;
-        QtPlatform platform(folder.path(), folder.settingsFile());
         OptionSet o;
-        o.resCombo = -1;
-        o.soundOption = kAdLib;
-        o.cgbOption = -1;
-        QCOMPARE(saveAsALaunchDoes(platform, o), std::nullopt);
+        o.setNumber(option::ResCombo, -1);
+        o.setNumber(option::SoundOption, kAdLib);
+        o.setNumber(option::CgbOption, -1);
+        QtPlatform(folder.path(), folder.settingsFile()).saveSettings(kOptionsSection, launchSettings(o));
         // In the order a launch saves them; the mode only when one is chosen.
         QCOMPARE(folder.settingsText(), QByteArray("[Options]\nTwoPlayersCheck=0\nNoCRCCheck=0\nAltCmdCheck=0\n"
                                                   "AltCmdText=SNESKey ZOOT /a\nVolumeCheck=0\nVolumeSlider=10\n"
@@ -116,45 +118,43 @@ private slots:
     void invalidValues_data()
     {
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("not a number") << QByteArray("VolumeCheck=yes") << QStringLiteral("VolumeCheck");
-        QTest::newRow("check value 3") << QByteArray("NoCRCCheck=3") << QStringLiteral("NoCRCCheck");
-        QTest::newRow("negative check value") << QByteArray("AltCmdCheck=-1") << QStringLiteral("AltCmdCheck");
-        QTest::newRow("list index past the list") << QByteArray("ResCombo=6") << QStringLiteral("ResCombo");
-        QTest::newRow("list index below -1") << QByteArray("StereoCombo=-2") << QStringLiteral("StereoCombo");
-        QTest::newRow("slider above 15") << QByteArray("VolumeSlider=16") << QStringLiteral("VolumeSlider");
-        QTest::newRow("slider negative") << QByteArray("VolumeSlider=-1") << QStringLiteral("VolumeSlider");
-        QTest::newRow("no such sound option") << QByteArray("SoundOption=2") << QStringLiteral("SoundOption");
-        QTest::newRow("no such mode") << QByteArray("CgbOption=4") << QStringLiteral("CgbOption");
-        QTest::newRow("fraction") << QByteArray("ResCombo=1.5") << QStringLiteral("ResCombo");
-        QTest::newRow("too big for an integer") << QByteArray("VolumeSlider=99999999999") << QStringLiteral("VolumeSlider");
-        QTest::newRow("background not a number") << QByteArray("BackgroundCombo=x") << QStringLiteral("BackgroundCombo");
+        QTest::addColumn<int>("fallback");
+        QTest::newRow("not a number") << QByteArray("VolumeCheck=yes") << 0;
+        QTest::newRow("check value 3") << QByteArray("NoCRCCheck=3") << 0;
+        QTest::newRow("negative check value") << QByteArray("AltCmdCheck=-1") << 0;
+        QTest::newRow("list index past the list") << QByteArray("ResCombo=6") << 0;
+        QTest::newRow("list index below -1") << QByteArray("StereoCombo=-2") << 1;
+        QTest::newRow("slider above 15") << QByteArray("VolumeSlider=16") << 10;
+        QTest::newRow("slider negative") << QByteArray("VolumeSlider=-1") << 10;
+        QTest::newRow("no such sound option") << QByteArray("SoundOption=2") << 0;
+        QTest::newRow("no such mode") << QByteArray("CgbOption=4") << 0;
+        QTest::newRow("fraction") << QByteArray("ResCombo=1.5") << 0;
+        QTest::newRow("too big for an integer") << QByteArray("VolumeSlider=99999999999") << 10;
+        QTest::newRow("background not a number") << QByteArray("BackgroundCombo=x") << 0;
     }
     void invalidValues()
     {
         QFETCH(QByteArray, line);
-        QFETCH(QString, key);
+        QFETCH(int, fallback);
         AppFolder folder;
         folder.writeOptions(line + "\nTwoPlayersCheck=1\nAltCmdText=mine\n");
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(2));
-        QCOMPARE(restored.problems.size(), 1);
-        QVERIFY2(restored.problems.first().contains(key), qPrintable(restored.problems.first()));
+        const RestoredOptions restored = restoredFrom(folder);
+        const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
         const QString stored = QString::fromLatin1(line.mid(line.indexOf('=') + 1));
-        QVERIFY2(restored.problems.first().contains(u'"' + stored + u'"'), qPrintable(restored.problems.first()));
-        OptionSet expected;
-        expected.twoPlayersCheck = 1;
-        expected.altCmdText = QStringLiteral("mine");
-        QCOMPARE(restored.values, expected);
+        QCOMPARE(restored.problems.size(), 1);
+        QVERIFY2(restored.problems.first().contains(key) && restored.problems.first().contains(u'"' + stored + u'"'),
+                 qPrintable(restored.problems.first()));
+        QCOMPARE(restored.values.number(optionNamed(key)), fallback);
+        QCOMPARE(restored.values.number(option::TwoPlayersCheck), 1);
+        QCOMPARE(restored.values.text(option::AltCmdText), QStringLiteral("mine"));
     }
 
     void invalidBackgroundWithoutPicturesSelectsNone()
     {
         AppFolder folder;
         folder.writeOptions("BackgroundCombo=-7\n");
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(0));
-        QCOMPARE(restored.values.backgroundCombo, -1);
+        const RestoredOptions restored = restoredFrom(folder, 0);
+        QCOMPARE(restored.values.number(option::BackgroundCombo), -1);
         QCOMPARE(restored.problems.size(), 1);
         QVERIFY2(restored.problems.first().contains(QStringLiteral("; -1 is used")), qPrintable(restored.problems.first()));
     }
@@ -166,23 +166,32 @@ private slots:
         AppFolder folder;
         const QByteArray command(100000, 'c');
         folder.writeOptions("VolumeSlider=" + QByteArray(5 * 1024 * 1024, 'x') + "\nAltCmdText=" + command + "\n");
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(1));
+        const RestoredOptions restored = restoredFrom(folder, 1);
         QCOMPARE(restored.problems.size(), 1);
         QVERIFY2(restored.problems.first().size() < 200, qPrintable(restored.problems.first().left(300)));
         QVERIFY(restored.problems.first().contains(QString(60, u'x') + QChar(0x2026)));
-        QCOMPARE(restored.values.altCmdText, QString::fromLatin1(command));
+        QCOMPARE(restored.values.text(option::AltCmdText), QString::fromLatin1(command));
     }
 
     void handEditedValueWithCommaKeepsItsText()
     {
         AppFolder folder;
         folder.writeOptions("AltCmdText=SNESKey ZOOT /a, -fast\nResCombo=2\n");
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        const RestoredOptions restored = restoreOptions(platform, limitsWithPictures(1));
-        QCOMPARE(restored.values.altCmdText, QStringLiteral("SNESKey ZOOT /a, -fast"));
-        QCOMPARE(restored.values.resCombo, 2);
+        const RestoredOptions restored = restoredFrom(folder, 1);
+        QCOMPARE(restored.values.text(option::AltCmdText), QStringLiteral("SNESKey ZOOT /a, -fast"));
+        QCOMPARE(restored.values.number(option::ResCombo), 2);
         QVERIFY(restored.problems.isEmpty());
+    }
+
+    // An unreadable store gives the defaults and says why, once.
+    void unreadableSettingsGiveTheDefaults()
+    {
+        AppFolder folder;
+        QVERIFY(QDir().mkpath(folder.settingsFile())); // a folder where the file belongs
+        const RestoredOptions restored = restoredFrom(folder);
+        QCOMPARE(restored.problems.size(), 1);
+        QVERIFY2(restored.problems.first().contains(folder.settingsFile()), qPrintable(restored.problems.first()));
+        QCOMPARE(restored.values.number(option::VolumeSlider), 10);
     }
 
     void unwritableSettingsAreReported()
@@ -190,24 +199,15 @@ private slots:
         AppFolder folder;
         // A file where the settings folder should be: no one, not even root,
         // can create the settings file there.
-        QVERIFY(QDir().mkpath(folder.path() + QStringLiteral("/blocked")));
-        QFile blocker(folder.path() + QStringLiteral("/blocked/config"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        folder.addRaw(QStringLiteral("blocked/config"), "");
         const QString settingsFile = folder.path() + QStringLiteral("/blocked/config/ZOOTfront.conf");
         QtPlatform platform(folder.path(), settingsFile);
-        const std::optional<QString> failure = saveAsALaunchDoes(platform, OptionSet());
-        QVERIFY(failure.has_value());
-        QVERIFY2(failure->contains(settingsFile), qPrintable(*failure));
-    }
-
-    void checkValuesMapToQtStates()
-    {
-        QCOMPARE(checkStateOf(kUnchecked), Qt::Unchecked);
-        QCOMPARE(checkStateOf(kChecked), Qt::Checked);
-        QCOMPARE(checkStateOf(kGrayed), Qt::PartiallyChecked);
-        for (Qt::CheckState state : {Qt::Unchecked, Qt::PartiallyChecked, Qt::Checked})
-            QCOMPARE(checkStateOf(checkValueOf(state)), state);
+        try {
+            platform.saveSettings(kOptionsSection, launchSettings(OptionSet()));
+            QFAIL("the save did not fail");
+        } catch (const ZootError &error) {
+            QVERIFY2(error.description().contains(settingsFile), qPrintable(error.description()));
+        }
     }
 };
 

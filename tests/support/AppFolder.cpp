@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -64,6 +65,13 @@ QByteArray AppFolder::settingsText() const
 {
     QFile file(settingsFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::optional<QString> AppFolder::savedOption(const QString &key) const
+{
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    const QString full = QStringLiteral("Options/") + key;
+    return settings.contains(full) ? std::optional<QString>(settings.value(full).toString()) : std::nullopt;
 }
 
 QByteArray headerBytes(qint64 size, std::initializer_list<std::pair<int, QByteArray>> patches)

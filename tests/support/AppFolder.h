@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace zoot::test {
 
 // A temporary application folder with a Roms folder inside, and helpers to
@@ -33,6 +35,9 @@ public:
     void writeOptions(const QByteArray &lines) const;
     // The settings file as it stands, "" when there is none.
     QByteArray settingsText() const;
+    // An option as Qt's own QSettings reads the settings file; nullopt when
+    // the key is missing.
+    std::optional<QString> savedOption(const QString &key) const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/RecordingPlatform.h"
 
+#include "platform/ZootError.h"
+
 #include <QThread>
 
 namespace zoot::test {
@@ -15,16 +17,16 @@ namespace {
 // A folder whose listings and reads the platform counts.
 class RecordingFolder : public Folder {
 public:
-    RecordingFolder(const RecordingPlatform &platform, std::unique_ptr<Folder> real)
+    RecordingFolder(const RecordingPlatform &platform, std::shared_ptr<const Folder> real)
         : m_platform(platform), m_real(std::move(real))
     {
     }
 
     using Folder::list;
-    void list(const QStringList &patterns, const std::function<void(Batch &&)> &take) const override
+    void list(const QStringList &extensions, const std::function<void(Batch &&)> &take) const override
     {
         ++m_platform.listings;
-        m_real->list(patterns, [&](Batch &&batch) {
+        m_real->list(extensions, [&](Batch &&batch) {
             if (m_platform.hideTypes) {
                 for (ListedFile &file : batch)
                     file.plain = false;
@@ -36,59 +38,49 @@ public:
     QByteArray readBytes(const QString &name, qint64 offset, qint64 count) const override
     {
         ++m_platform.reads;
-        m_platform.beforeRead();
+        m_platform.beforeRead(name);
         return m_real->readBytes(name, offset, count);
     }
 
-    bool isPlainFile(const QString &name) const override
-    {
-        ++m_platform.typeQueries;
-        return m_real->isPlainFile(name);
-    }
+    bool isPlainFile(const QString &name) const override { return m_real->isPlainFile(name); }
 
 private:
     const RecordingPlatform &m_platform;
-    std::unique_ptr<Folder> m_real;
+    std::shared_ptr<const Folder> m_real;
 };
 
 } // namespace
 
-void RecordingPlatform::beforeRead() const
+void RecordingPlatform::beforeRead(const QString &) const
 {
     if (readDelayUs > 0)
         QThread::usleep(readDelayUs);
 }
 
-std::unique_ptr<Folder> RecordingPlatform::openFolder(const QString &path) const
+std::shared_ptr<const Folder> RecordingPlatform::openFolder(const QString &path) const
 {
-    return std::make_unique<RecordingFolder>(*this, QtPlatform::openFolder(path));
+    return std::make_shared<RecordingFolder>(*this, QtPlatform::openFolder(path));
 }
 
 QByteArray RecordingPlatform::readBytes(const QString &path, qint64 offset, qint64 count) const
 {
     ++reads;
-    beforeRead();
+    beforeRead(path);
     return QtPlatform::readBytes(path, offset, count);
 }
 
-std::optional<QString> RecordingPlatform::startProcess(const QString &program, const QStringList &arguments,
-                                                       const QString &workingFolder)
+void RecordingPlatform::startProcess(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
     starts.append({program, arguments, workingFolder});
     if (startForReal)
-        return QtPlatform::startProcess(program, arguments, workingFolder);
-    return startFailure;
+        QtPlatform::startProcess(program, arguments, workingFolder);
+    else if (startFailure)
+        throw ZootError(*startFailure);
 }
 
-void RecordingPlatform::shellOpen(QWidget *owner, const QString &operation, const QString &target,
-                                  const QString &parameters, const QString &directory, int showCommand)
+void RecordingPlatform::openExternally(const QString &target, const QString &workingFolder)
 {
-    opens.append({owner, operation, target, parameters, directory, showCommand});
-}
-
-void RecordingPlatform::messageBox(QWidget *, const QString &text)
-{
-    messages.append(text);
+    opens.append({target, workingFolder});
 }
 
 } // namespace zoot::test

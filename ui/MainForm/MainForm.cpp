@@ -3,30 +3,29 @@
 
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/HeaderProbes.h"
-#include "catalogue/ScanRoms.h"
 #include "launch/LaunchCommand.h"
 #include "launch/StartCommand.h"
-#include "options/CheckValue.h"
 #include "options/OptionsStore.h"
 #include "platform/NativeName.h"
 #include "platform/PathJoin.h"
 #include "platform/Platform.h"
 #include "platform/ZootError.h"
 #include "ui/FrmAboutkel/FrmAboutkel.h"
+#include "ui/Look/EnterKey.h"
 #include "ui/MainForm/GamesList.h"
+#include "ui/MainForm/Messages.h"
+#include "ui/MainForm/OptionControls.h"
 #include "ui/MainForm/PressButton.h"
 #include "ui/MainForm/ScanWithProgress.h"
 #include "ui/MainForm/StatusPanels.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSlider>
@@ -36,29 +35,16 @@ namespace zoot {
 namespace {
 
 const QString kNoGamesLine = QStringLiteral("No GB roms :'(");
-
-int checkValue(const QCheckBox *box)
-{
-    return checkValueOf(box->checkState());
-}
-
-void setCheckValue(QCheckBox *box, int value)
-{
-    box->setCheckState(checkStateOf(value));
-}
-
-void selectOption(QButtonGroup *group, int index)
-{
-    if (QAbstractButton *button = group->button(index))
-        button->setChecked(true);
-}
+// The step the start-up report names.
+const QString kLoadStep = QStringLiteral("Form_Load");
 
 } // namespace
 
-MainForm::MainForm(Platform &platform, QWidget *parent)
+MainForm::MainForm(Platform &platform, Messages &messages, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_platform(platform)
+      m_platform(platform),
+      m_messages(messages)
 {
     buildControls();
     connectHandlers();
@@ -91,7 +77,6 @@ QString MainForm::failureReport(const QString &description, const QString &step)
 
 void MainForm::load()
 {
-    const QString step = QStringLiteral("Form_Load");
     QStringList report;
     try {
         showCatalogue(scanWithProgress(m_platform, this));
@@ -99,30 +84,29 @@ void MainForm::load()
         // Without a Roms folder the window still comes up usable, and the
         // options are still restored below, so a later launch cannot write
         // unrestored values over them.
-        report.append(failureReport(error.description(), step));
-        List1->clear();
+        report.append(failureReport(error.description(), kLoadStep));
+        List1->setSortedEntries({});
     }
 
     if (List1->count() > 0) {
         List1->selectRow(0);
         Frame1->setTitle(QStringLiteral("Games [%1]").arg(List1->count()));
     } else {
-        List1->addLine(kNoGamesLine);
+        List1->setLines({kNoGamesLine});
     }
-
-    OptionLimits limits;
-    limits.backgroundLines = BackgroundCombo->count();
-    limits.resolutionLines = ResCombo->count();
-    limits.stereoLines = StereoCombo->count();
-    limits.soundButtons = int(SoundOption->buttons().size());
-    limits.cgbButtons = int(CgbOption->buttons().size());
-    const RestoredOptions restored = restoreOptions(m_platform, limits);
-    applyOptions(restored.values);
-    for (const QString &problem : restored.problems)
-        report.append(failureReport(problem, step));
-
+    restoreOptions(report);
     if (!report.isEmpty())
-        m_platform.messageBox(this, report.join(u'\n'));
+        m_messages.show(this, report.join(u'\n'));
+}
+
+void MainForm::restoreOptions(QStringList &report)
+{
+    const RestoredOptions restored =
+        zoot::restoreOptions(m_platform, [this](const Option &option) { return choicesFor(*this, option); });
+    showOptions(*this, restored.values);
+    updateSoundControls();
+    for (const QString &problem : restored.problems)
+        report.append(failureReport(problem, kLoadStep));
 }
 
 void MainForm::showCatalogue(Catalogue catalogue)
@@ -134,43 +118,6 @@ void MainForm::showCatalogue(Catalogue catalogue)
     for (const QString &name : std::as_const(*catalogue.pictures))
         BackgroundCombo->addItem(readableText(name), name);
     BackgroundCombo->setCurrentIndex(catalogue.pictures->isEmpty() ? -1 : 0);
-}
-
-void MainForm::applyOptions(const OptionSet &o)
-{
-    BackgroundCombo->setCurrentIndex(o.backgroundCombo);
-    setCheckValue(VolumeCheck, o.volumeCheck);
-    VolumeSlider->setValue(o.volumeSlider);
-    setCheckValue(StereoCheck, o.stereoCheck);
-    StereoCombo->setCurrentIndex(o.stereoCombo);
-    ResCombo->setCurrentIndex(o.resCombo);
-    setCheckValue(BackgroundCheck, o.backgroundCheck);
-    selectOption(SoundOption, o.soundOption);
-    selectOption(CgbOption, o.cgbOption);
-    setCheckValue(NoCRCCheck, o.noCRCCheck);
-    setCheckValue(TwoPlayersCheck, o.twoPlayersCheck);
-    setCheckValue(AltCmdCheck, o.altCmdCheck);
-    AltCmdText->setText(o.altCmdText);
-    updateSoundControls();
-}
-
-OptionSet MainForm::currentOptions() const
-{
-    OptionSet o;
-    o.backgroundCombo = BackgroundCombo->currentIndex();
-    o.volumeCheck = checkValue(VolumeCheck);
-    o.volumeSlider = VolumeSlider->value();
-    o.stereoCheck = checkValue(StereoCheck);
-    o.stereoCombo = StereoCombo->currentIndex();
-    o.resCombo = ResCombo->currentIndex();
-    o.backgroundCheck = checkValue(BackgroundCheck);
-    o.soundOption = SoundOption->checkedId();
-    o.cgbOption = CgbOption->checkedId();
-    o.noCRCCheck = checkValue(NoCRCCheck);
-    o.twoPlayersCheck = checkValue(TwoPlayersCheck);
-    o.altCmdCheck = checkValue(AltCmdCheck);
-    o.altCmdText = AltCmdText->text();
-    return o;
 }
 
 void MainForm::showSelectedGame()
@@ -191,9 +138,9 @@ void MainForm::showSelectedGame()
         super = SuperProbe(m_platform, path) == QLatin1String("SGB");
     } catch (const ZootError &) {
     }
-    StatusBar1->panel(QStringLiteral("CGB"))->setEnabled(colour);
-    StatusBar1->panel(QStringLiteral("SGB"))->setEnabled(super);
-    StatusBar1->panel(QStringLiteral("Filename"))->setText(readableText(relative));
+    StatusBar1->panel(kCgbPanel)->setEnabled(colour);
+    StatusBar1->panel(kSgbPanel)->setEnabled(super);
+    StatusBar1->panel(kFilenamePanel)->setText(readableText(relative));
 }
 
 void MainForm::updateSoundControls()
@@ -209,7 +156,7 @@ void MainForm::rescan()
     try {
         showCatalogue(scanWithProgress(m_platform, this));
     } catch (const ZootError &error) {
-        m_platform.messageBox(this, failureReport(error.description(), QStringLiteral("Rescan")));
+        m_messages.show(this, failureReport(error.description(), QStringLiteral("Rescan")));
     }
 }
 
@@ -219,27 +166,37 @@ void MainForm::play(Qt::MouseButton button)
     selection.game = List1->selectedEntry().relativePath;
     selection.background = BackgroundCombo->currentData().toString();
 
-    const PreparedLaunch launch = prepareLaunch(m_platform, currentOptions(), selection);
+    const PreparedLaunch launch = prepareLaunch(m_platform, optionsShownBy(*this), selection);
     for (const QString &message : launch.messages)
-        m_platform.messageBox(this, message);
+        m_messages.show(this, message);
     if (launch.saveFailure)
-        m_platform.messageBox(this, *launch.saveFailure);
+        m_messages.show(this, *launch.saveFailure);
     if (button != Qt::LeftButton) {
-        m_platform.messageBox(this, readableText(launch.commandLine));
+        m_messages.showCommandLine(this, readableText(launch.commandLine));
         return;
     }
     if (launch.otherCommandBlank) {
-        m_platform.messageBox(this, kBlankOtherCommandMessage);
+        m_messages.show(this, kBlankOtherCommandMessage);
         return;
     }
-    if (auto failure = startCommandLine(m_platform, launch.commandLine, m_platform.applicationFolder()))
-        m_platform.messageBox(this, *failure);
+    try {
+        startCommandLine(m_platform, launch.commandLine, m_platform.applicationFolder());
+    } catch (const ZootError &error) {
+        m_messages.show(this, error.description());
+    }
 }
 
 void MainForm::showAbout()
 {
     FrmAboutkel about(m_platform, this);
     about.exec();
+}
+
+void MainForm::keyPressEvent(QKeyEvent *event)
+{
+    // "Play" takes no keys of its own; "?" answers Enter as it does Space.
+    if (!pressFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 bool MainForm::eventFilter(QObject *watched, QEvent *event)

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "catalogue/ScanRoms.h"
-#include "options/OptionSet.h"
 
 #include <QWidget>
 
@@ -18,16 +17,24 @@ class QSlider;
 namespace zoot {
 
 class GamesList;
+class Messages;
 class Platform;
 class PressButton;
 class StatusPanels;
 
+// The keys of the status bar's panels.
+inline const QString kFilenamePanel = QStringLiteral("Filename");
+inline const QString kMbitsPanel = QStringLiteral("Mbits");
+inline const QString kSgbPanel = QStringLiteral("SGB");
+inline const QString kCgbPanel = QStringLiteral("CGB");
+
 // The launcher's one main window: the games list, the emulator's options, the
-// "?" and "Play" buttons and the status bar of the selected game.
+// "?" and "Play" buttons and the status bar of the selected game. Each option's
+// control is named after the option's key.
 class MainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit MainForm(Platform &platform, QWidget *parent = nullptr);
+    MainForm(Platform &platform, Messages &messages, QWidget *parent = nullptr);
 
     // The start-up sequence: scan, select the first game, restore the options.
     // Failures are gathered into one report.
@@ -60,6 +67,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
@@ -75,17 +83,17 @@ private:
     void centreOnScreen();
 
     void showCatalogue(Catalogue catalogue);
+    void restoreOptions(QStringList &report);
     void showSelectedGame();
     void updateSoundControls();
     void rescan();
     void play(Qt::MouseButton button);
     void showAbout();
 
-    OptionSet currentOptions() const;
-    void applyOptions(const OptionSet &options);
     QString failureReport(const QString &description, const QString &step) const;
 
     Platform &m_platform;
+    Messages &m_messages;
 };
 
 } // namespace zoot

@@ -10,14 +10,11 @@
 #include <QEventLoop>
 #include <QLocale>
 #include <QProgressDialog>
-#include <QThread>
+#include <QPointer>
 #include <QTimer>
 
 #include <climits>
-
-#include <exception>
 #include <memory>
-#include <optional>
 
 namespace zoot {
 
@@ -26,17 +23,29 @@ namespace {
 constexpr int kQuietMs = 500; // a scan shorter than this shows no window
 constexpr int kUpdateMs = 50;
 
-// Swallows user input to every window but the progress window while a scan
-// runs, so nothing can start a second scan or a launch on the old list.
+// Holds back user input to every window but the progress window while a
+// scan runs, so nothing can start a second scan or a launch on the old list.
+// A request to close a window cancels the scan and closes it afterwards.
 class InputHold : public QObject {
 public:
-    InputHold() { qApp->installEventFilter(this); }
-    ~InputHold() override { qApp->removeEventFilter(this); }
+    explicit InputHold(RomsScan &scan) : m_scan(scan) { qApp->installEventFilter(this); }
+    ~InputHold() override
+    {
+        qApp->removeEventFilter(this);
+        if (m_closing)
+            QMetaObject::invokeMethod(m_closing, &QWidget::close, Qt::QueuedConnection);
+    }
     void allow(QWidget *window) { m_allowed = window; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // Events reach a window's QWindow before its widgets: they are judged
+        // when they reach the widgets.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+        const bool allowed = m_allowed && widget->window() == m_allowed;
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -44,24 +53,30 @@ protected:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Wheel:
-        case QEvent::Close: {
-            const auto *widget = qobject_cast<QWidget *>(watched);
-            return !(widget && m_allowed && widget->window() == m_allowed);
-        }
+            return !allowed;
+        case QEvent::Close:
+            if (allowed || !widget->isWindow())
+                return false;
+            m_closing = widget;
+            m_scan.cancel();
+            event->ignore(); // the window stays until the scan has ended
+            return true;
         default:
             return false;
         }
     }
 
 private:
+    RomsScan &m_scan;
     QWidget *m_allowed = nullptr;
+    QPointer<QWidget> m_closing;
 };
 
 // The progress window, made when the scan has run long enough.
 class ProgressWindow {
 public:
-    ProgressWindow(ScanProgress &progress, QWidget *owner, InputHold &hold)
-        : m_progress(progress), m_owner(owner), m_hold(hold)
+    ProgressWindow(RomsScan &scan, QWidget *owner, InputHold &hold, QString title)
+        : m_scan(scan), m_progress(scan.progress()), m_owner(owner), m_hold(hold), m_title(std::move(title))
     {
         m_clock.start();
     }
@@ -93,21 +108,23 @@ private:
     void open()
     {
         m_dialog = std::make_unique<QProgressDialog>(m_owner);
-        m_dialog->setWindowTitle(qApp->applicationName());
+        m_dialog->setWindowTitle(m_title);
         m_dialog->setWindowModality(Qt::ApplicationModal);
         m_dialog->setAutoClose(false);
         m_dialog->setAutoReset(false);
         m_dialog->setMinimumDuration(0);
         m_dialog->setCancelButtonText(QStringLiteral("Cancel"));
         m_dialog->setAccessibleName(QStringLiteral("Scan progress"));
-        QObject::connect(m_dialog.get(), &QProgressDialog::canceled, m_dialog.get(), [this] { m_progress.cancel(); });
+        QObject::connect(m_dialog.get(), &QProgressDialog::canceled, m_dialog.get(), [this] { m_scan.cancel(); });
         m_hold.allow(m_dialog.get());
         m_dialog->show();
     }
 
-    ScanProgress &m_progress;
+    RomsScan &m_scan;
+    const ScanProgress &m_progress;
     QWidget *m_owner;
     InputHold &m_hold;
+    QString m_title;
     QElapsedTimer m_clock;
     std::unique_ptr<QProgressDialog> m_dialog;
 };
@@ -116,31 +133,22 @@ private:
 
 Catalogue scanWithProgress(const Platform &platform, QWidget *owner)
 {
-    ScanProgress progress;
-    std::optional<Catalogue> result;
-    std::exception_ptr failure;
-    std::unique_ptr<QThread> scan(QThread::create([&] {
-        try {
-            result = ScanRoms(platform, &progress);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }));
-
-    InputHold hold;
-    ProgressWindow window(progress, owner, hold);
-    QEventLoop loop;
-    QObject::connect(scan.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QEventLoop loop; // made first: it outlives the scan's call to quit it
+    RomsScan scan(platform);
+    InputHold hold(scan);
+    ProgressWindow window(scan, owner, hold, platform.applicationTitle());
+    scan.onFinished([&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection); });
     QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, &loop, [&window] { window.update(); });
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        // A cancelled scan answers at once: what is still being read is dropped.
+        if (scan.progress().cancelled())
+            loop.quit();
+        else
+            window.update();
+    });
     ticks.start(kUpdateMs);
-    scan->start();
     loop.exec();
-    scan->wait();
-
-    if (failure)
-        std::rethrow_exception(failure);
-    return std::move(*result);
+    return scan.result();
 }
 
 } // namespace zoot

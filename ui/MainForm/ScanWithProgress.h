@@ -9,12 +9,13 @@ namespace zoot {
 
 class Platform;
 
-// Runs ScanRoms off the GUI thread while the event loop goes on, so windows
+// Runs a scan of the Roms folder while the event loop goes on, so windows
 // repaint and move. A scan still running after about half a second shows a
 // modal progress window over owner: the folder being listed, then how many
-// headers are read out of how many, and "Cancel", which lists the images not
-// read yet by their file names. Until the scan ends, input to the program's
-// other windows is held back. Rethrows what the scan throws.
+// headers are read out of how many, and "Cancel", which answers at once and
+// lists the images not read yet by their file names. Until the scan ends,
+// input to the program's other windows is held back; a request to close one
+// cancels the scan and closes it afterwards. Rethrows what the scan throws.
 Catalogue scanWithProgress(const Platform &platform, QWidget *owner);
 
 } // namespace zoot

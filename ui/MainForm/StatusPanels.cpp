@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/MainForm/StatusPanels.h"
 
-#include "platform/DesignUnits.h"
+#include "ui/Look/DesignUnits.h"
 
 #include <QLabel>
 
@@ -35,11 +35,6 @@ QLabel *StatusPanels::panel(const QString &key) const
             return label;
     }
     return nullptr;
-}
-
-QLabel *StatusPanels::panel(int position) const
-{
-    return position >= 1 && position <= m_panels.size() ? m_panels.at(position - 1) : nullptr;
 }
 
 void StatusPanels::resizeEvent(QResizeEvent *event)

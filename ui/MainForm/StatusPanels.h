@@ -21,7 +21,6 @@ public:
     QLabel *addPanel(const QString &key, const QString &text, int widthTwips);
 
     QLabel *panel(const QString &key) const; // nullptr for an unknown key
-    QLabel *panel(int position) const;       // 1 is the leftmost
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

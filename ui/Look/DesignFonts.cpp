@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/DesignFonts.h"
+#include "ui/Look/DesignFonts.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -9,10 +9,11 @@ namespace zoot {
 namespace {
 
 constexpr const char *kWineFontFolder = "/usr/share/wine/fonts";
+const QString kTahoma = QStringLiteral("Tahoma");
 
 void loadTahoma()
 {
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+    if (QFontDatabase::families().contains(kTahoma))
         return;
     for (const char *file : {"tahoma.ttf", "tahomabd.ttf"}) {
         const QString path = QString::fromLatin1(kWineFontFolder) + u'/' + QLatin1String(file);
@@ -21,9 +22,7 @@ void loadTahoma()
     }
 }
 
-} // namespace
-
-QFont designFont(const QString &family, qreal points, bool bold)
+QFont designFont(const QString &family, qreal points, bool bold = false)
 {
     static const bool loaded = (loadTahoma(), true);
     Q_UNUSED(loaded);
@@ -34,6 +33,33 @@ QFont designFont(const QString &family, qreal points, bool bold)
     font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
     font.setFixedPitch(fixedPitch);
     return font;
+}
+
+} // namespace
+
+QFont windowFont()
+{
+    return designFont(kTahoma, 7.8);
+}
+
+QFont boldLabelFont()
+{
+    return designFont(kTahoma, 7.8, true);
+}
+
+QFont buttonFont()
+{
+    return designFont(kTahoma, 10.2, true);
+}
+
+QFont listFont()
+{
+    return designFont(kTahoma, 7.2);
+}
+
+QFont gamesListFont()
+{
+    return designFont(QStringLiteral("Courier"), 9.6);
 }
 
 } // namespace zoot

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "platform/TextOrder.h"
+#include "catalogue/TextOrder.h"
 
+#include <QCollator>
 #include <QCollatorSortKey>
 #include <QThread>
 
@@ -67,19 +68,17 @@ struct Key {
     }
 };
 
+// A collator serves one thread at a time: each sorting thread makes its own.
+QCollator caseBlindCollator(const QLocale &locale)
+{
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
 } // namespace
 
-TextOrder::TextOrder(const QLocale &locale)
-    : m_collator(locale), m_byCodePoint(locale.language() == QLocale::C)
-{
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-}
-
-bool TextOrder::less(const QString &a, const QString &b) const
-{
-    const int order = m_byCodePoint ? a.compare(b, Qt::CaseInsensitive) : m_collator.compare(a, b);
-    return order != 0 ? order < 0 : a < b;
-}
+TextOrder::TextOrder(const QLocale &locale) : m_locale(locale), m_byCodePoint(locale.language() == QLocale::C) {}
 
 QList<qsizetype> TextOrder::sortedPositions(const QStringList &texts) const
 {
@@ -91,10 +90,8 @@ QList<qsizetype> TextOrder::sortedPositions(const QStringList &texts) const
         return byKey != 0 ? byKey < 0 : texts.at(a) < texts.at(b);
     };
     // Each part keys and sorts its share of the texts; the parts are merged.
-    // A collator serves one thread at a time, so each part has its own.
     const auto sortPart = [&](qsizetype begin, qsizetype end) {
-        QCollator collator(m_collator.locale());
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        const QCollator collator = caseBlindCollator(m_locale);
         for (qsizetype i = begin; i < end; ++i) {
             Key &key = keys[size_t(i)];
             if (m_byCodePoint) {
@@ -106,6 +103,8 @@ QList<qsizetype> TextOrder::sortedPositions(const QStringList &texts) const
         }
         std::sort(order.begin() + begin, order.begin() + end, less);
     };
+    if (texts.size() < 2)
+        return order; // nothing to compare, and no collator to make
     const qsizetype half = texts.size() / 2;
     if (texts.size() < kParallelFrom || QThread::idealThreadCount() < 2) {
         sortPart(0, texts.size());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/FrmAboutkel/DrawnIcons.h"
+#include "ui/Look/DrawnIcons.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QCollator>
 #include <QList>
 #include <QLocale>
 #include <QStringList>
@@ -16,8 +15,6 @@ class TextOrder {
 public:
     explicit TextOrder(const QLocale &locale = QLocale());
 
-    bool less(const QString &a, const QString &b) const;
-
     // The positions of texts in this order: texts[result[0]] comes first.
     // Each text is keyed once, not once per comparison, so a hundred
     // thousand lines sort in a few tens of milliseconds.
@@ -27,7 +24,7 @@ public:
     void sort(QStringList &texts) const;
 
 private:
-    QCollator m_collator;
+    QLocale m_locale;
     bool m_byCodePoint;
 };
 

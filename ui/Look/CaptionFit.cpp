@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/CaptionFit.h"
+#include "ui/Look/CaptionFit.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -12,11 +12,15 @@
 #include <QStyleOptionButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace zoot {
 
 namespace {
 
-constexpr qreal kSmallestPoints = 6.0;
+// The fonts shrink in steps of this factor, down to the smallest.
+constexpr qreal kShrinkStep = 0.01;
+constexpr qreal kSmallestFactor = 0.7;
 
 QRect buttonContents(const QAbstractButton *button, QStyle::SubElement element)
 {
@@ -26,9 +30,27 @@ QRect buttonContents(const QAbstractButton *button, QStyle::SubElement element)
     return button->style()->subElementRect(element, &option, button);
 }
 
-} // namespace
+// The room, in control coordinates, cut short of the controls beside it on
+// the right (same parent, rows overlapping), so a caption never touches them.
+QRect shortOfNeighbours(const QWidget *control, QRect room)
+{
+    const QWidget *parent = control->parentWidget();
+    if (!parent)
+        return room;
+    const QRect own = control->geometry();
+    for (const QObject *child : parent->children()) {
+        const auto *sibling = qobject_cast<const QWidget *>(child);
+        if (!sibling || sibling == control || sibling->isWindow() || !sibling->isVisibleTo(parent))
+            continue;
+        const QRect other = sibling->geometry();
+        const bool sameRow = other.top() <= own.bottom() && other.bottom() >= own.top();
+        if (sameRow && other.left() > own.left())
+            room.setRight(std::min(room.right(), other.left() - own.left() - 2));
+    }
+    return room;
+}
 
-std::optional<Caption> captionOf(const QWidget *control)
+std::optional<Caption> styledCaptionOf(const QWidget *control)
 {
     const_cast<QWidget *>(control)->ensurePolished();
     if (const auto *box = qobject_cast<const QCheckBox *>(control))
@@ -59,6 +81,16 @@ std::optional<Caption> captionOf(const QWidget *control)
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<Caption> captionOf(const QWidget *control)
+{
+    std::optional<Caption> caption = styledCaptionOf(control);
+    if (caption)
+        caption->room = shortOfNeighbours(control, caption->room);
+    return caption;
+}
+
 bool captionFits(const QWidget *control)
 {
     const std::optional<Caption> caption = captionOf(control);
@@ -70,17 +102,30 @@ bool captionFits(const QWidget *control)
 
 void fitCaptions(QWidget *window)
 {
+    QList<QWidget *> captioned;
+    bool designFace = true;
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        if (!captionOf(control))
+        const std::optional<Caption> caption = captionOf(control);
+        if (!caption || caption->text.isEmpty())
             continue;
-        QFont font = control->font();
-        if (QFontInfo(font).family() == font.family())
-            continue; // the design face: its captions were made to fit
-        while (!captionFits(control) && font.pointSizeF() > kSmallestPoints) {
-            font.setPointSizeF(font.pointSizeF() - 0.1);
-            control->setFont(font);
-        }
+        captioned.append(control);
+        designFace = designFace && QFontInfo(control->font()).family() == control->font().family();
     }
+    if (designFace) // the captions were made to fit it
+        return;
+    QList<QFont> design;
+    for (const QWidget *control : std::as_const(captioned))
+        design.append(control->font());
+    const auto scaleTo = [&](qreal factor) {
+        for (qsizetype i = 0; i < captioned.size(); ++i) {
+            QFont font = design.at(i);
+            font.setPointSizeF(font.pointSizeF() * factor);
+            captioned.at(i)->setFont(font);
+        }
+    };
+    const auto allFit = [&] { return std::all_of(captioned.begin(), captioned.end(), captionFits); };
+    for (qreal factor = 1.0 - kShrinkStep; !allFit() && factor >= kSmallestFactor; factor -= kShrinkStep)
+        scaleTo(factor);
 }
 
 } // namespace zoot
