@@ -10,6 +10,10 @@
 #   bash tools/install.sh --uninstall [FOLDER]  remove the program, its icon and its menu entry;
 #                                               Roms, pictures and settings stay
 #
+# Before it builds or writes anything it refuses a folder whose path the menu
+# entry cannot carry plainly (a %, a backslash, a control character, bytes
+# that are not UTF-8).
+#
 # It builds a Release in build-release/ first (installing what the build
 # needs); ZOOT_BUILD_DIR names a build folder to install from instead.
 set -euo pipefail
@@ -17,6 +21,11 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 usage() {
   echo "usage: bash tools/install.sh [--uninstall] [FOLDER]" >&2
+  exit 2
+}
+
+refuse() {
+  echo "install.sh: $*" >&2
   exit 2
 }
 
@@ -28,7 +37,7 @@ fi
 [ $# -le 1 ] || usage
 case "${1:-}" in -*) usage ;; esac
 folder=$(realpath -m -- "${1:-$HOME/ZOOTfront}")
-case "$folder" in *$'\n'*) echo "install.sh: a folder name with a line break cannot go in a menu entry" >&2; exit 2 ;; esac
+case "$folder" in *$'\n'*) refuse "a folder name with a line break cannot go in a menu entry" ;; esac
 program="$folder/ZOOTfront"
 icon="$folder/ZOOTfront.png"
 applications="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
@@ -46,6 +55,24 @@ exec_word() {
   word=${word//%/%%}
   word=${word//\\/\\\\}
   printf '"%s"' "$word"
+}
+
+# What in a path a menu entry cannot carry plainly, if anything. An entry with
+# a doubled % passes desktop-file-validate, yet GLib will not load it, so
+# GNOME's menus drop it; CMake takes a backslash in the prefix for a folder
+# separator; control characters and bytes that are not UTF-8 make the entry
+# invalid. (iconv checks UTF-8 by converting it to UTF-32: from UTF-8 to UTF-8
+# it lets code points past U+10FFFF through.)
+unplain() {
+  local LC_ALL=C
+  case "$1" in
+    *%*) echo "a percent sign (%)" ;;
+    *\\*) echo "a backslash (\\)" ;;
+    *$'\t'*) echo "a tab" ;;
+    *$'\r'*) echo "a carriage return" ;;
+    *[[:cntrl:]]*) echo "a control character" ;;
+    *) printf '%s' "$1" | iconv -f UTF-8 -t UTF-32 >/dev/null 2>&1 || echo "a byte that is not UTF-8" ;;
+  esac
 }
 
 refresh_menu() {
@@ -69,6 +96,9 @@ if $uninstall; then
   exit 0
 fi
 
+what=$(unplain "$folder")
+[ -z "$what" ] || refuse "cannot install into ${folder@Q}: its path holds $what, which a menu entry cannot carry plainly"
+
 if [ -n "${ZOOT_BUILD_DIR:-}" ]; then
   build=$ZOOT_BUILD_DIR
 else
@@ -79,7 +109,6 @@ mkdir -p -- "$folder"
 cmake --install "$build" --prefix "$folder" --strip >/dev/null
 
 mkdir -p -- "$applications"
-icon_value=${icon//\\/\\\\}
 cat > "$entry.part" <<ENTRY
 [Desktop Entry]
 Type=Application
@@ -87,7 +116,7 @@ Name=ZOOTfront
 GenericName=Game Boy launcher
 Comment=Pick a Game Boy game and play it in the ZOOT emulator
 Exec=$(exec_word "$program")
-Icon=$icon_value
+Icon=$icon
 Terminal=false
 Categories=Game;Emulator;
 ENTRY
