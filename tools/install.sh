@@ -7,12 +7,13 @@
 #
 #   bash tools/install.sh [FOLDER]              install into FOLDER (default ~/ZOOTfront),
 #                                               or upgrade it: Roms, pictures and settings stay
-#   bash tools/install.sh --uninstall [FOLDER]  remove the program, its icon and its menu entry;
-#                                               Roms, pictures and settings stay
+#   bash tools/install.sh --uninstall [FOLDER]  remove the files the install wrote and its menu
+#                                               entry; Roms, pictures and settings stay
 #
 # Before it builds or writes anything it refuses a folder whose path the menu
 # entry cannot carry plainly (a %, a backslash, a control character, bytes
-# that are not UTF-8).
+# that are not UTF-8) and a folder where something other than a file already
+# has the name of a file it installs.
 #
 # It builds a Release in build-release/ first (installing what the build
 # needs); ZOOT_BUILD_DIR names a build folder to install from instead.
@@ -40,6 +41,10 @@ folder=$(realpath -m -- "${1:-$HOME/ZOOTfront}")
 case "$folder" in *$'\n'*) refuse "a folder name with a line break cannot go in a menu entry" ;; esac
 program="$folder/ZOOTfront"
 icon="$folder/ZOOTfront.png"
+# The files an install wrote, one name a line relative to the folder, so that
+# --uninstall removes those and nothing else, wherever the folder has moved.
+# A dot file: the folder is the user's, with their pictures beside the program.
+manifest="$folder/.ZOOTfront-install-manifest"
 applications="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
 entry="$applications/ZOOTfront.desktop"
 
@@ -56,6 +61,9 @@ exec_word() {
   word=${word//\\/\\\\}
   printf '"%s"' "$word"
 }
+
+# A regular file, not a link to one.
+is_file() { [ -f "$1" ] && [ ! -L "$1" ]; }
 
 # What in a path a menu entry cannot carry plainly, if anything. An entry with
 # a doubled % passes desktop-file-validate, yet GLib will not load it, so
@@ -82,11 +90,23 @@ refresh_menu() {
 }
 
 if $uninstall; then
-  if [ ! -e "$program" ]; then
+  if is_file "$manifest"; then
+    names=()
+    while IFS= read -r name || [ -n "$name" ]; do names+=("$name"); done < "$manifest"
+  elif is_file "$program"; then
+    # Installed by an earlier install.sh, which kept no list.
+    names=(ZOOTfront ZOOTfront.png)
+  else
     echo "install.sh: ZOOTfront is not installed in $folder" >&2
     exit 1
   fi
-  rm -f -- "$program" "$icon"
+  # Only files, and only inside the folder: a name that is now a folder, or
+  # gone, is left alone.
+  for name in "${names[@]}"; do
+    case "/$name/" in //* | */../*) continue ;; esac
+    if is_file "$folder/$name"; then rm -f -- "$folder/$name"; fi
+  done
+  if is_file "$manifest"; then rm -f -- "$manifest"; fi
   # The menu entry goes only when it starts this folder's program.
   if [ -f "$entry" ] && grep -qxF "Exec=$(exec_word "$program")" "$entry"; then
     rm -f -- "$entry"
@@ -98,6 +118,16 @@ fi
 
 what=$(unplain "$folder")
 [ -z "$what" ] || refuse "cannot install into ${folder@Q}: its path holds $what, which a menu entry cannot carry plainly"
+[ ! -e "$folder" ] || [ -d "$folder" ] || refuse "cannot install into ${folder@Q}: it is not a folder"
+# What it writes goes over files only, never over a folder or a link.
+for path in "$program" "$icon" "$manifest"; do
+  if { [ -e "$path" ] || [ -L "$path" ]; } && ! is_file "$path"; then
+    kind="not a regular file"
+    if [ -d "$path" ]; then kind="a folder"; fi
+    refuse "cannot install into ${folder@Q}: ${path@Q} is $kind"
+  fi
+done
+[ ! -e "$folder/Roms" ] || [ -d "$folder/Roms" ] || refuse "cannot install into ${folder@Q}: its Roms is not a folder"
 
 if [ -n "${ZOOT_BUILD_DIR:-}" ]; then
   build=$ZOOT_BUILD_DIR
@@ -107,6 +137,19 @@ else
 fi
 mkdir -p -- "$folder"
 cmake --install "$build" --prefix "$folder" --strip >/dev/null
+
+# CMake lists what it installed as absolute paths ("FOLDER/./ZOOTfront"); the
+# list keeps them relative, with what an earlier install listed.
+{
+  if is_file "$manifest"; then cat -- "$manifest"; fi
+  while IFS= read -r path || [ -n "$path" ]; do
+    name=${path#"$folder/"}
+    [ "$name" != "$path" ] || { echo "install.sh: CMake installed $path outside $folder" >&2; exit 1; }
+    while [ "${name#./}" != "$name" ]; do name=${name#./}; done
+    printf '%s\n' "$name"
+  done < "$build/install_manifest.txt"
+} | LC_ALL=C sort -u > "$manifest.part"
+mv -f -- "$manifest.part" "$manifest"
 
 mkdir -p -- "$applications"
 cat > "$entry.part" <<ENTRY

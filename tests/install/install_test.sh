@@ -3,8 +3,9 @@
 # Installs the built program into a temporary application folder whose path
 # needs quoting, with a temporary HOME and XDG_DATA_HOME: checks the folder,
 # the menu entry (desktop-file-validate), the command line without a display,
-# an upgrade that keeps what the user put there, an uninstall that leaves it,
-# and folders that are refused before anything is written.
+# an upgrade that keeps what the user put there, an uninstall that removes
+# only what the install wrote, and folders that are refused before anything
+# is written.
 # Usage: install_test.sh SOURCE_DIR BUILD_DIR. Exit 77 (skipped) without desktop-file-validate.
 set -euo pipefail
 source=$1
@@ -21,6 +22,7 @@ fail() {
 export HOME="$work/home" XDG_DATA_HOME="$work/data"
 folder="$work/my games/ZOOT \$front \"1\" \`2\`"
 entry="$XDG_DATA_HOME/applications/ZOOTfront.desktop"
+manifest="$folder/.ZOOTfront-install-manifest"
 install() { ZOOT_BUILD_DIR="$build" bash "$source/tools/install.sh" "$@" >/dev/null; }
 
 # Folders a menu entry cannot carry plainly are refused before anything is
@@ -44,6 +46,7 @@ desktop-file-validate "$entry" || fail "the menu entry is not valid: $(cat "$ent
 grep -qxF 'Exec="'"$work"'/my games/ZOOT \\$front \\"1\\" \\`2\\`/ZOOTfront"' "$entry" || fail "wrong Exec line: $(grep Exec "$entry")"
 grep -qxF "Icon=$folder/ZOOTfront.png" "$entry" || fail "wrong Icon line: $(grep Icon "$entry")"
 grep -qxF "Categories=Game;Emulator;" "$entry" || fail "wrong categories"
+[ "$(cat "$manifest")" = $'ZOOTfront\nZOOTfront.png' ] || fail "wrong list of installed files: $(cat "$manifest")"
 
 # The command line answers without a display.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$folder/ZOOTfront" --version)" = "ZOOTfront 1.4.1" ] || fail "--version"
@@ -56,17 +59,45 @@ message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$folder/ZOOTfron
 [ "$status" = 1 ] || fail "without a display the program exits $status, not 1"
 case "$message" in *"neither DISPLAY nor WAYLAND_DISPLAY is set"*) ;; *) fail "without a display: $message" ;; esac
 
-# An upgrade keeps the games, the pictures and the settings.
+# An upgrade keeps the games, the pictures and the settings, and the files
+# an earlier install listed: here notes.txt, one already gone, and a name
+# outside the folder that must never be removed.
 echo game > "$folder/Roms/game.gb"
 echo picture > "$folder/back.bmp"
 mkdir -p "$HOME/.config/ZOOTfront" && echo "[Options]" > "$HOME/.config/ZOOTfront/ZOOTfront.conf"
+echo notes > "$folder/notes.txt" && echo keep > "$work/my games/keep.txt"
+printf 'notes.txt\ngone.txt\n../keep.txt\n' >> "$manifest"
 install "$folder"
 [ "$(cat "$folder/Roms/game.gb")" = game ] || fail "the upgrade lost a game"
 [ -f "$folder/back.bmp" ] && [ -f "$HOME/.config/ZOOTfront/ZOOTfront.conf" ] || fail "the upgrade lost a picture or the settings"
 
-# Uninstalling leaves them too.
-ZOOT_BUILD_DIR="$build" bash "$source/tools/install.sh" --uninstall "$folder" >/dev/null
-[ ! -e "$folder/ZOOTfront" ] && [ ! -e "$folder/ZOOTfront.png" ] && [ ! -e "$entry" ] || fail "the uninstall left the program, icon or menu entry"
+# Uninstalling removes the listed files, skipping one that is now a folder,
+# and leaves the rest.
+rm "$folder/ZOOTfront.png" && mkdir "$folder/ZOOTfront.png"
+install --uninstall "$folder" || fail "the uninstall failed"
+[ ! -e "$folder/ZOOTfront" ] && [ ! -e "$folder/notes.txt" ] && [ ! -e "$manifest" ] && [ ! -e "$entry" ] ||
+  fail "the uninstall left the program, a listed file, the list or the menu entry"
+[ -d "$folder/ZOOTfront.png" ] && [ -f "$work/my games/keep.txt" ] || fail "the uninstall removed a folder or a file outside"
 [ "$(cat "$folder/Roms/game.gb")" = game ] && [ -f "$folder/back.bmp" ] || fail "the uninstall removed a game or a picture"
 [ -f "$HOME/.config/ZOOTfront/ZOOTfront.conf" ] || fail "the uninstall removed the settings"
-echo "PASS: installed, upgraded and uninstalled in \"$folder\""
+
+# Into ~/ZOOTfront by default; naming ~ afterwards is refused, as a folder
+# ZOOTfront is there, and uninstalling from ~ removes nothing, not even a
+# ZOOTfront.png the install did not write.
+install
+echo mine > "$HOME/ZOOTfront.png" && cp "$entry" "$work/entry"
+status=0
+install "$HOME" 2>/dev/null || status=$?
+[ "$status" = 2 ] || fail "installing beside a folder ZOOTfront exits $status, not 2"
+status=0
+install --uninstall "$HOME" 2>/dev/null || status=$?
+[ "$status" = 1 ] || fail "uninstalling from a folder without an install exits $status, not 1"
+[ -x "$HOME/ZOOTfront/ZOOTfront" ] && [ "$(cat "$HOME/ZOOTfront.png")" = mine ] && cmp -s "$entry" "$work/entry" ||
+  fail "a refused install or uninstall in ~ changed the install, the menu entry or ~/ZOOTfront.png"
+[ ! -e "$HOME/Roms" ] && [ ! -e "$HOME/.ZOOTfront-install-manifest" ] || fail "a refused install wrote into ~"
+# Without the list, as after an earlier install.sh, the program and the icon go.
+rm "$HOME/ZOOTfront/.ZOOTfront-install-manifest"
+install --uninstall || fail "the uninstall from ~/ZOOTfront failed"
+[ ! -e "$HOME/ZOOTfront/ZOOTfront" ] && [ ! -e "$HOME/ZOOTfront/ZOOTfront.png" ] && [ ! -e "$entry" ] &&
+  [ "$(cat "$HOME/ZOOTfront.png")" = mine ] || fail "the uninstall from ~/ZOOTfront removed too little or too much"
+echo "PASS: refused folders; installed, upgraded and uninstalled in \"$folder\" and in ~/ZOOTfront"
