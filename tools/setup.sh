@@ -9,9 +9,10 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$top/build}
 shift || true
 
-# fonts-wine: Tahoma-metric faces for the windows' captions; x11-utils (xprop) and
-# desktop-file-utils: for the tests.
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-wine xvfb xauth xdotool x11-utils desktop-file-utils
+# fonts-wine: Tahoma-metric faces for the windows' captions; x11-utils (xprop),
+# desktop-file-utils and libglib2.0-bin (gio, which launches the installed menu
+# entry the way GLib-based menus do): for the tests.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-wine xvfb xauth xdotool x11-utils desktop-file-utils libglib2.0-bin
   ${ZOOT_EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do

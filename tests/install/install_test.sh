@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Installs the built program into a temporary application folder whose path
 # needs quoting, with a temporary HOME and XDG_DATA_HOME: checks the folder,
-# the menu entry (desktop-file-validate), the command line without a display,
-# an upgrade that keeps what the user put there, an uninstall that removes
-# only what the install wrote, and folders that are refused before anything
-# is written.
+# the menu entry (desktop-file-validate, and gio launch when gio is there), the
+# command line without a display, an upgrade that keeps what the user put
+# there, an uninstall that removes only what the install wrote, and folders
+# that are refused before anything is written.
 # Usage: install_test.sh SOURCE_DIR BUILD_DIR. Exit 77 (skipped) without desktop-file-validate.
 set -euo pipefail
 source=$1
@@ -24,6 +24,7 @@ folder="$work/my games/ZOOT \$front \"1\" \`2\`"
 entry="$XDG_DATA_HOME/applications/ZOOTfront.desktop"
 manifest="$folder/.ZOOTfront-install-manifest"
 install() { ZOOT_BUILD_DIR="$build" bash "$source/tools/install.sh" "$@" >/dev/null; }
+no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 
 # Folders a menu entry cannot carry plainly are refused before anything is
 # written, inside the folder or beside it (a backslash once made back/slash).
@@ -47,15 +48,24 @@ grep -qxF 'Exec="'"$work"'/my games/ZOOT \\$front \\"1\\" \\`2\\`/ZOOTfront"' "$
 grep -qxF "Icon=$folder/ZOOTfront.png" "$entry" || fail "wrong Icon line: $(grep Icon "$entry")"
 grep -qxF "Categories=Game;Emulator;" "$entry" || fail "wrong categories"
 [ "$(cat "$manifest")" = $'ZOOTfront\nZOOTfront.png' ] || fail "wrong list of installed files: $(cat "$manifest")"
+# GLib (and so GNOME's menu) loads the entry and starts this folder's program
+# from it; an entry GLib cannot load makes gio exit 1, "Unable to load ...".
+if command -v gio >/dev/null; then
+  status=0
+  message=$(no_display gio launch "$entry" 2>&1) || status=$?
+  [ "$status" = 0 ] && [[ $message == *"neither DISPLAY nor WAYLAND_DISPLAY is set"* ]] || fail "gio launch exits $status: $message"
+else
+  echo "gio is not installed: not checking that GLib can launch the menu entry"
+fi
 
 # The command line answers without a display.
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$folder/ZOOTfront" --version)" = "ZOOTfront 1.4.1" ] || fail "--version"
-env -u DISPLAY -u WAYLAND_DISPLAY "$folder/ZOOTfront" --help | grep -q -- "--version" || fail "--help"
+[ "$(no_display "$folder/ZOOTfront" --version)" = "ZOOTfront 1.4.1" ] || fail "--version"
+no_display "$folder/ZOOTfront" --help | grep -q -- "--version" || fail "--help"
 status=0
-env -u DISPLAY -u WAYLAND_DISPLAY "$folder/ZOOTfront" --no-such-option 2>/dev/null || status=$?
+no_display "$folder/ZOOTfront" --no-such-option 2>/dev/null || status=$?
 [ "$status" = 2 ] || fail "an unknown option exits $status, not 2"
 status=0
-message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$folder/ZOOTfront" 2>&1) || status=$?
+message=$(no_display "$folder/ZOOTfront" 2>&1) || status=$?
 [ "$status" = 1 ] || fail "without a display the program exits $status, not 1"
 case "$message" in *"neither DISPLAY nor WAYLAND_DISPLAY is set"*) ;; *) fail "without a display: $message" ;; esac
 
