@@ -27,6 +27,48 @@ bool isLineBreak(char c)
     return c == '\n' || c == '\r';
 }
 
+// The logical line that starts at start: to the end of its physical line, or
+// further where a backslash or quotes carry it on; a ';' outside quotes ends
+// it.
+IniLine lineFrom(const QByteArray &text, qsizetype start)
+{
+    const qsizetype size = text.size();
+    IniLine line;
+    line.start = start;
+    bool inQuotes = false;
+    qsizetype firstBreakInQuotes = -1;
+    qsizetype i = start;
+    for (; i < size; ++i) {
+        const char c = text[i];
+        if (c == '=' && !inQuotes && line.equals < 0) {
+            line.equals = i;
+        } else if (isLineBreak(c)) {
+            if (!inQuotes)
+                break;
+            if (firstBreakInQuotes < 0)
+                firstBreakInQuotes = i;
+        } else if (c == '\\') {
+            ++i; // the next character is taken as it is, a line break too
+            if (i + 1 < size && isLineBreak(text[i]) && isLineBreak(text[i + 1]) && text[i] != text[i + 1])
+                ++i;
+        } else if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (c == ';' && !inQuotes) {
+            break; // the rest of the line is a comment
+        }
+    }
+    // A quote never closed would take the rest of the file as one value;
+    // it ends at its own line instead, so editing it cannot lose the rest.
+    if (inQuotes && firstBreakInQuotes >= 0) {
+        i = firstBreakInQuotes;
+        if (line.equals >= i)
+            line.equals = -1;
+    }
+    line.end = std::min(i, size);
+    return line;
+}
+
+// The logical lines of text, blank lines and comment lines left out.
 QList<IniLine> iniLines(const QByteArray &text)
 {
     QList<IniLine> lines;
@@ -36,49 +78,15 @@ QList<IniLine> iniLines(const QByteArray &text)
         while (at < size && isSpace(text[at]))
             ++at;
         if (at >= size)
-            break;
-        if (text[at] == ';') { // a comment line
+            return lines;
+        if (text[at] == ';') {
             while (at < size && !isLineBreak(text[at]))
                 ++at;
             continue;
         }
-        IniLine line;
-        line.start = at;
-        bool inQuotes = false;
-        qsizetype firstBreakInQuotes = -1;
-        qsizetype i = at;
-        while (i < size) {
-            const char c = text[i];
-            if (c == '=' && !inQuotes && line.equals < 0) {
-                line.equals = i;
-            } else if (isLineBreak(c)) {
-                if (!inQuotes)
-                    break;
-                if (firstBreakInQuotes < 0)
-                    firstBreakInQuotes = i;
-            } else if (c == '\\') {
-                ++i; // the next character is taken as it is, a line break too
-                if (i + 1 < size && isLineBreak(text[i]) && isLineBreak(text[i + 1]) && text[i] != text[i + 1])
-                    ++i;
-            } else if (c == '"') {
-                inQuotes = !inQuotes;
-            } else if (c == ';' && !inQuotes) {
-                break; // the rest of the line is a comment
-            }
-            ++i;
-        }
-        // A quote never closed would take the rest of the file as one value;
-        // it ends at its own line instead, so editing it cannot lose the rest.
-        if (inQuotes && firstBreakInQuotes >= 0) {
-            i = firstBreakInQuotes;
-            if (line.equals >= i)
-                line.equals = -1;
-        }
-        line.end = std::min(i, size);
-        lines.append(line);
-        at = line.end;
+        lines.append(lineFrom(text, at));
+        at = lines.last().end;
     }
-    return lines;
 }
 
 int hexValue(char c)
@@ -135,6 +143,32 @@ void chopTrailingSpaces(QString &text, qsizetype limit)
 // A value as QSettings reads it, except that a comma outside quotes is kept
 // as text: QSettings would make a list of it, and a hand-edited command line
 // with a comma is still one text.
+// The escape that starts at raw[at], just past its backslash, appended to
+// value; returns where the text goes on.
+qsizetype appendEscape(QByteArrayView raw, qsizetype at, QString &value)
+{
+    const char e = raw[at++];
+    static const char simple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'},
+                                     {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+    const auto *found = std::find_if(std::begin(simple), std::end(simple), [e](const char *p) { return p[0] == e; });
+    if (found != std::end(simple)) {
+        value += QLatin1Char((*found)[1]);
+    } else if (e == 'x' || (e >= '0' && e <= '7')) {
+        // "\x" takes hex digits, "\0".."\7" octal ones; "\x" without a
+        // digit stands for nothing.
+        const int base = e == 'x' ? 16 : 8;
+        char16_t code = e == 'x' ? 0 : char16_t(e - '0');
+        int digits = e == 'x' ? 0 : 1;
+        for (; at < raw.size() && hexValue(raw[at]) >= 0 && hexValue(raw[at]) < base; ++at, ++digits)
+            code = char16_t(code * base + hexValue(raw[at]));
+        if (digits > 0)
+            value += QChar(code);
+    } else if (isLineBreak(e) && at < raw.size() && isLineBreak(raw[at]) && raw[at] != e) {
+        ++at; // a continued line
+    }
+    return at;
+}
+
 QString unescapedValue(QByteArrayView raw)
 {
     QString value;
@@ -146,32 +180,13 @@ QString unescapedValue(QByteArrayView raw)
             ++i;
     };
     skipSpaces();
-    qsizetype chopLimit = 0;
+    qsizetype chopLimit = 0; // escapes and quoted text keep their spaces
     while (i < raw.size()) {
         const char c = raw[i];
         if (c == '\\') {
-            ++i;
-            if (i >= raw.size())
+            if (++i >= raw.size())
                 break;
-            const char e = raw[i++];
-            static const char simple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'},
-                                             {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
-            const auto *found = std::find_if(std::begin(simple), std::end(simple), [e](const char *p) { return p[0] == e; });
-            if (found != std::end(simple)) {
-                value += QLatin1Char((*found)[1]);
-            } else if (e == 'x' || (e >= '0' && e <= '7')) {
-                // "\x" takes hex digits, "\0".."\7" octal ones; "\x" without a
-                // digit stands for nothing.
-                const int base = e == 'x' ? 16 : 8;
-                char16_t code = e == 'x' ? 0 : char16_t(e - '0');
-                int digits = e == 'x' ? 0 : 1;
-                for (; i < raw.size() && hexValue(raw[i]) >= 0 && hexValue(raw[i]) < base; ++i, ++digits)
-                    code = char16_t(code * base + hexValue(raw[i]));
-                if (digits > 0)
-                    value += QChar(code);
-            } else if (isLineBreak(e) && i < raw.size() && isLineBreak(raw[i]) && raw[i] != e) {
-                ++i; // a continued line
-            }
+            i = appendEscape(raw, i, value);
             chopLimit = value.size();
         } else if (c == '"') {
             ++i;
