@@ -67,7 +67,7 @@ PreparedLaunch prepareLaunch(Platform &platform, const OptionSet &o, const Launc
     // path first on the line, to be run as the program.
     result.otherCommandBlank = other && QProcess::splitCommand(otherCommand).isEmpty();
     try {
-        platform.saveSettings(kOptionsSection, launchSettings(o));
+        saveOptions(platform, o);
     } catch (const ZootError &error) {
         result.saveFailure = error.description(); // the launch goes on
     }

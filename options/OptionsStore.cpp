@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "options/OptionsStore.h"
 
+#include "options/IniText.h"
+
 #include "platform/Platform.h"
 #include "platform/ZootError.h"
 
@@ -60,7 +62,7 @@ RestoredOptions restoreOptions(Platform &platform, const ChoiceCount &choices)
     RestoredOptions result;
     QHash<QString, QString> stored;
     try {
-        stored = platform.readSettings(kOptionsSection);
+        stored = iniSection(platform.readSettingsText(), kOptionsSection);
     } catch (const ZootError &error) {
         result.problems.append(error.description());
     }
@@ -88,6 +90,8 @@ RestoredOptions restoreOptions(Platform &platform, const ChoiceCount &choices)
     return result;
 }
 
+namespace {
+
 SettingValues launchSettings(const OptionSet &options)
 {
     std::array<const Option *, kOptionTable.size()> inSaveOrder = kOptionTable;
@@ -113,6 +117,14 @@ SettingValues launchSettings(const OptionSet &options)
         }
     }
     return values;
+}
+
+} // namespace
+
+void saveOptions(Platform &platform, const OptionSet &options)
+{
+    platform.updateSettingsText(
+        [&](const QByteArray &current) { return withIniValues(current, kOptionsSection, launchSettings(options)); });
 }
 
 } // namespace zoot

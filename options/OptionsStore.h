@@ -2,7 +2,6 @@
 #pragma once
 
 #include "options/OptionSet.h"
-#include "platform/SettingValues.h"
 
 #include <QStringList>
 
@@ -31,8 +30,10 @@ using ChoiceCount = std::function<int(const Option &)>;
 // and the remaining options are still read.
 RestoredOptions restoreOptions(Platform &platform, const ChoiceCount &choices);
 
-// What a launch saves, in the order it saves them: every option, the sound
-// option as "1" for AdLib and "0" otherwise, the mode only when one is chosen.
-SettingValues launchSettings(const OptionSet &options);
+// Saves the options as a launch does, in the [Options] section of the
+// settings file, in this order: every option, the sound option as "1" for
+// AdLib and "0" otherwise, the mode only when one is chosen. Throws ZootError
+// when they cannot be saved; the file is then as it was.
+void saveOptions(Platform &platform, const OptionSet &options);
 
 } // namespace zoot

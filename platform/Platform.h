@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/SettingValues.h"
-
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace zoot {
 
@@ -81,13 +79,14 @@ public:
 
     virtual bool pathExists(const QString &path) const = 0;
 
-    // The per-user settings of this application, one section at a time; a
-    // missing store reads as empty.
-    virtual QHash<QString, QString> readSettings(const QString &section) = 0;
-    // Writes values into section and nothing else; a failure leaves the store
-    // as it was. A store that could not be read is not written, and not
-    // reported again.
-    virtual void saveSettings(const QString &section, const SettingValues &values) = 0;
+    // The text of the per-user settings file; empty when there is none yet.
+    virtual QByteArray readSettingsText() = 0;
+    // Replaces the settings file's text with edit(its current text), under
+    // its lock, wholly or not at all; an edit that gives nullopt fails it. A
+    // file that could not be read is never replaced, and nothing is reported
+    // again.
+    using TextEdit = std::function<std::optional<QByteArray>(const QByteArray &)>;
+    virtual void updateSettingsText(const TextEdit &edit) = 0;
 
     // Starts program with arguments in workingFolder, detached and not waited
     // for.

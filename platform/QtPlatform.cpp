@@ -2,7 +2,6 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/DetachedStart.h"
-#include "platform/IniText.h"
 #include "platform/NativeName.h"
 #include "platform/PathJoin.h"
 #include "platform/PosixFile.h"
@@ -192,10 +191,10 @@ bool QtPlatform::pathExists(const QString &path) const
     return ::stat(encodeNative(path).constData(), &info) == 0;
 }
 
-QHash<QString, QString> QtPlatform::readSettings(const QString &section)
+QByteArray QtPlatform::readSettingsText()
 {
     try {
-        return iniSection(readSettingsFile(m_settingsFile), section);
+        return readSettingsFile(m_settingsFile);
     } catch (const ZootError &) {
         // What cannot be read must not be replaced either: its other sections
         // would be lost. The caller reports it, so later saves stay quiet.
@@ -204,11 +203,10 @@ QHash<QString, QString> QtPlatform::readSettings(const QString &section)
     }
 }
 
-void QtPlatform::saveSettings(const QString &section, const SettingValues &values)
+void QtPlatform::updateSettingsText(const TextEdit &edit)
 {
-    if (m_settingsUnreadable)
-        return;
-    updateSettingsFile(m_settingsFile, [&](const QByteArray &current) { return withIniValues(current, section, values); });
+    if (!m_settingsUnreadable)
+        updateSettingsFile(m_settingsFile, edit);
 }
 
 namespace {

@@ -24,8 +24,8 @@ public:
     QByteArray readBytes(const QString &path, qint64 offset, qint64 count) const override;
     bool pathExists(const QString &path) const override;
 
-    QHash<QString, QString> readSettings(const QString &section) override;
-    void saveSettings(const QString &section, const SettingValues &values) override;
+    QByteArray readSettingsText() override;
+    void updateSettingsText(const TextEdit &edit) override;
 
     void startProcess(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
     void openExternally(const QString &target, const QString &workingFolder) override;

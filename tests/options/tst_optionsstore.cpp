@@ -90,7 +90,8 @@ private slots:
         for (const auto &[key, value] : numbers)
             chosen.setNumber(optionNamed(key), value);
         chosen.setText(option::AltCmdText, text);
-        QtPlatform(folder.path(), folder.settingsFile()).saveSettings(kOptionsSection, launchSettings(chosen));
+        QtPlatform writer(folder.path(), folder.settingsFile());
+        saveOptions(writer, chosen);
         const RestoredOptions restored = restoredFrom(folder, 3);
         QVERIFY2(restored.problems.isEmpty(), qPrintable(restored.problems.join(u'\n')));
         for (const auto &[key, value] : numbers)
@@ -105,7 +106,8 @@ private slots:
         o.setNumber(option::ResCombo, -1);
         o.setNumber(option::SoundOption, kAdLib);
         o.setNumber(option::CgbOption, -1);
-        QtPlatform(folder.path(), folder.settingsFile()).saveSettings(kOptionsSection, launchSettings(o));
+        QtPlatform writer(folder.path(), folder.settingsFile());
+        saveOptions(writer, o);
         // In the order a launch saves them; the mode only when one is chosen.
         QCOMPARE(folder.settingsText(), QByteArray("[Options]\nTwoPlayersCheck=0\nNoCRCCheck=0\nAltCmdCheck=0\n"
                                                   "AltCmdText=SNESKey ZOOT /a\nVolumeCheck=0\nVolumeSlider=10\n"
@@ -203,7 +205,7 @@ private slots:
         const QString settingsFile = folder.path() + QStringLiteral("/blocked/config/ZOOTfront.conf");
         QtPlatform platform(folder.path(), settingsFile);
         try {
-            platform.saveSettings(kOptionsSection, launchSettings(OptionSet()));
+            saveOptions(platform, OptionSet());
             QFAIL("the save did not fail");
         } catch (const ZootError &error) {
             QVERIFY2(error.description().contains(settingsFile), qPrintable(error.description()));

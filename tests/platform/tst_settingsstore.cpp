@@ -2,6 +2,7 @@
 // The settings store against real files: what a save keeps, how it fails,
 // what a crash leaves, and that its files and Qt's own INI files read the
 // same in both programs.
+#include "options/IniText.h"
 #include "platform/QtPlatform.h"
 #include "platform/ZootError.h"
 #include "tests/support/AppFolder.h"
@@ -37,11 +38,22 @@ QString keyOf(qsizetype i)
     return QStringLiteral("Key%1").arg(i);
 }
 
+// Sets values in the section of the settings file, as the options are saved.
+void save(Platform &platform, const SettingValues &values)
+{
+    platform.updateSettingsText([&](const QByteArray &current) { return withIniValues(current, kSection, values); });
+}
+
+QHash<QString, QString> read(Platform &platform)
+{
+    return iniSection(platform.readSettingsText(), kSection);
+}
+
 // The failure of a save, or "" when it succeeded.
 QString saveFailure(QtPlatform &platform, const SettingValues &values)
 {
     try {
-        platform.saveSettings(kSection, values);
+        save(platform, values);
         return {};
     } catch (const ZootError &error) {
         return error.description();
@@ -88,7 +100,7 @@ private slots:
                                   "tail=1\n";
         folder.writeSettings(before);
         QtPlatform platform(folder.path(), folder.settingsFile());
-        platform.saveSettings(kSection, {{"VolumeSlider", "12"}, {"AltCmdText", "new, text"}, {"CgbOption", "2"}});
+        save(platform, {{"VolumeSlider", "12"}, {"AltCmdText", "new, text"}, {"CgbOption", "2"}});
         QByteArray expected = before;
         expected.replace("VolumeSlider = 3   ; quiet", "VolumeSlider =12; quiet");
         expected.replace("AltCmdText=old\n", "AltCmdText=\"new, text\"\nCgbOption=2\n");
@@ -106,16 +118,16 @@ private slots:
                 writer.setValue(kSection + u'/' + keyOf(i), kAwkwardTexts.at(i));
         }
         QtPlatform reader(theirs.path(), theirs.settingsFile());
-        const QHash<QString, QString> read = reader.readSettings(kSection);
+        const QHash<QString, QString> values = read(reader);
         for (qsizetype i = 0; i < kAwkwardTexts.size(); ++i)
-            QCOMPARE(read.value(keyOf(i)), kAwkwardTexts.at(i));
+            QCOMPARE(values.value(keyOf(i)), kAwkwardTexts.at(i));
 
         AppFolder ours;
         QtPlatform writer(ours.path(), ours.settingsFile());
-        SettingValues values;
+        SettingValues written;
         for (qsizetype i = 0; i < kAwkwardTexts.size(); ++i)
-            values.append({keyOf(i), kAwkwardTexts.at(i)});
-        writer.saveSettings(kSection, values);
+            written.append({keyOf(i), kAwkwardTexts.at(i)});
+        save(writer, written);
         for (qsizetype i = 0; i < kAwkwardTexts.size(); ++i)
             QCOMPARE(ours.savedOption(keyOf(i)), kAwkwardTexts.at(i));
     }
@@ -135,7 +147,7 @@ private slots:
         AppFolder folder;
         folder.writeSettings(before);
         QtPlatform platform(folder.path(), folder.settingsFile());
-        platform.saveSettings(kSection, {{"AltCmdText", ""}, {"ResCombo", "4"}});
+        save(platform, {{"AltCmdText", ""}, {"ResCombo", "4"}});
         QCOMPARE(folder.savedOption("AltCmdText"), QString());
         QCOMPARE(folder.savedOption("ResCombo"), QStringLiteral("4"));
         QCOMPARE(folder.savedOption("Unknown"), QStringLiteral("abc"));
@@ -148,7 +160,7 @@ private slots:
         AppFolder folder;
         folder.writeOptions(QByteArray("VolumeSlider=05\n").repeated(1'000'000) + "Unknown=kept\n");
         QtPlatform platform(folder.path(), folder.settingsFile());
-        platform.saveSettings(kSection, {{"VolumeSlider", "12"}, {"ResCombo", "3"}});
+        save(platform, {{"VolumeSlider", "12"}, {"ResCombo", "3"}});
         QCOMPARE(folder.savedOption("VolumeSlider"), QStringLiteral("12"));
         QCOMPARE(folder.savedOption("ResCombo"), QStringLiteral("3"));
         QCOMPARE(folder.savedOption("Unknown"), QStringLiteral("kept"));
@@ -187,7 +199,7 @@ private slots:
         QtPlatform platform(folder.path(), folder.settingsFile());
         ::alarm(20); // a store that blocks on the FIFO ends the test here
         try {
-            platform.readSettings(kSection);
+            read(platform);
             QFAIL("a FIFO was read as settings");
         } catch (const ZootError &error) {
             QVERIFY2(error.description().contains(folder.settingsFile()), qPrintable(error.description()));
@@ -208,7 +220,7 @@ private slots:
         QVERIFY(QFile::link(folder.settingsFile(), folder.settingsFile()));
         QtPlatform platform(folder.path(), folder.settingsFile());
         try {
-            platform.readSettings(kSection);
+            read(platform);
             QFAIL("a link loop was read as settings");
         } catch (const ZootError &error) {
             QVERIFY2(error.description().contains(QStringLiteral("cannot be read")) && error.description().contains(QStringLiteral("loop")),
@@ -285,7 +297,7 @@ private slots:
         for (const char *name : {"ZOOTfront.conf.zoot-saving", "ZOOTfront.conf.save-1x2y3z", "ZOOTfront.conf.save-notes.txt"})
             folder.addRaw(QStringLiteral("config/") + QLatin1String(name), "half a save");
         QtPlatform platform(folder.path(), folder.settingsFile());
-        platform.saveSettings(kSection, {{"ResCombo", "2"}});
+        save(platform, {{"ResCombo", "2"}});
         QCOMPARE(filesBeside(folder), (QStringList{"ZOOTfront.conf", "ZOOTfront.conf.save-notes.txt"}));
     }
 
@@ -306,7 +318,7 @@ private slots:
         QDir().mkpath(QFileInfo(folder.settingsFile()).path());
         QVERIFY(QFile::link(QStringLiteral("../dotfiles/zoot.conf"), folder.settingsFile()));
         QtPlatform platform(folder.path(), folder.settingsFile());
-        platform.saveSettings(kSection, {{"ResCombo", "5"}});
+        save(platform, {{"ResCombo", "5"}});
         QVERIFY(QFileInfo(folder.settingsFile()).isSymLink());
         QCOMPARE(folder.savedOption("ResCombo"), QStringLiteral("5"));
         struct stat info {};

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/IniText.h"
+#include "options/IniText.h"
 
 #include <QSet>
 

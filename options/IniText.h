@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/SettingValues.h"
+#include "options/SettingValues.h"
 
 #include <QByteArray>
 #include <QHash>
