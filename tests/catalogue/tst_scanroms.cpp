@@ -82,17 +82,6 @@ private slots:
             QSKIP("the expected order is written for the C and English locales only");
     }
 
-    void equalTitlesOrderedByPath()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("zz.gb"), "SAME");
-        folder.addImage(QStringLiteral("aa.gb"), "SAME");
-        folder.addImage(QStringLiteral("mm.gb"), "SAME");
-        Scan scan(folder);
-        scan.run();
-        QCOMPARE(scan.games(), (QStringList{line("SAME", "aa.gb"), line("SAME", "mm.gb"), line("SAME", "zz.gb")}));
-    }
-
     void layoutWithFallbackTitles()
     {
         AppFolder folder;
@@ -145,22 +134,15 @@ private slots:
     {
         AppFolder folder;
         folder.addImage(QStringLiteral("a.gb"), "A");
+        Scan scan(folder);
+        scan.run();
+        QCOMPARE(scan.found.pictures, QStringList());
         folder.addRaw(QStringLiteral("stars.gif"), tools::demoStarsGif());
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         folder.addRaw(QStringLiteral("Roms/inside.bmp"), tools::demoBitmap());
         folder.addRaw(QStringLiteral("notes.png"), "x");
-        Scan scan(folder);
         scan.run();
         QCOMPARE(scan.found.pictures, (QStringList{"back.bmp", "stars.gif"}));
-    }
-
-    void noPicturesGivesAnEmptyList()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("a.gb"), "A");
-        Scan scan(folder);
-        scan.run();
-        QCOMPARE(scan.found.pictures, QStringList());
     }
 
     // No images: the pictures are not read, so the background list stays.
@@ -185,21 +167,6 @@ private slots:
         } catch (const ZootError &error) {
             QVERIFY(error.description().contains(folder.romsPath()));
         }
-    }
-
-    void twoScansGiveIdenticalLists()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("a.gb"), "ONE");
-        folder.addImage(QStringLiteral("b.gb"), "TWO");
-        folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
-        Scan scan(folder);
-        scan.run();
-        const Catalogue first = scan.found;
-        scan.run();
-        QCOMPARE(scan.found.games, first.games);
-        QCOMPARE(scan.found.games.size(), 2);
-        QCOMPARE(scan.found.pictures, QStringList{"back.bmp"});
     }
 
     void brokenImagesDoNotHideTheCollection()

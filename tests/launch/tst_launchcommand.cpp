@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "launch/LaunchCommand.h"
-#include "launch/ShortName.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RecordingPlatform.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace zoot;
@@ -179,37 +177,6 @@ private slots:
         o.setNumber(option::CgbOption, -1);
         prepareLaunch(platform, o, {game("a.gb"), {}});
         QCOMPARE(own.savedOption("CgbOption"), QStringLiteral("2"));
-    }
-
-    void shortNameQuotesWhatWouldSplit_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("plain") << QStringLiteral("plain.gb");
-        QTest::newRow("spaces") << QStringLiteral("two  spaces .gb");
-        QTest::newRow("quote inside") << QStringLiteral("say \"hi\".gb");
-        QTest::newRow("quote first") << QStringLiteral("\"q.gb");
-        QTest::newRow("quotes and space at the end") << QStringLiteral("end\" \".gb");
-        QTest::newRow("shell characters") << QStringLiteral("$(touch pwned);a&b|c`d`.gb");
-        QTest::newRow("tab") << QStringLiteral("tab\there.gb");
-        QTest::newRow("non-ASCII") << QStringLiteral("\u65E5\u672C \u00E9.gb");
-    }
-    void shortNameQuotesWhatWouldSplit()
-    {
-        QFETCH(QString, name);
-        const QString path = folder.addRaw(QStringLiteral("Roms/") + name, "x");
-        RecordingPlatform platform(folder.path(), folder.settingsFile());
-        const QString shortName = ShortName(platform, path).value_or(QStringLiteral("<failed>"));
-        QCOMPARE(QProcess::splitCommand(QStringLiteral("ZOOT ") + shortName + QStringLiteral(" -video 0")),
-                 (QStringList{QStringLiteral("ZOOT"), path, QStringLiteral("-video"), QStringLiteral("0")}));
-        if (!name.contains(u' ') && !name.contains(u'"') && !name.contains(u'\t'))
-            QCOMPARE(shortName, path);
-    }
-
-    void shortNameOfAFolderOrAMissingPath()
-    {
-        RecordingPlatform platform(folder.path(), folder.settingsFile());
-        QCOMPARE(ShortName(platform, folder.path() + u'/'), folder.path() + u'/');
-        QCOMPARE(ShortName(platform, folder.path() + QStringLiteral("/nothing.gb")), std::nullopt);
     }
 };
 

@@ -63,6 +63,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("spaces") << QStringLiteral("Space Racer (v1.1).gb");
         QTest::newRow("quotes") << QStringLiteral("the \"best\" game.gb");
+        QTest::newRow("a quote first") << QStringLiteral("\"q.gb");
+        QTest::newRow("quotes around a space") << QStringLiteral("end\" \".gb");
+        QTest::newRow("a tab") << QStringLiteral("tab\there.gb");
         QTest::newRow("semicolon") << QStringLiteral("a;b.gb");
         QTest::newRow("command substitution") << QStringLiteral("$(touch pwned).gb");
         QTest::newRow("backticks and pipes") << QStringLiteral("`id`|cat>x.gb");

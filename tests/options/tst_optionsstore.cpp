@@ -120,45 +120,39 @@ private slots:
     void invalidValues_data()
     {
         QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("pictures");
         QTest::addColumn<int>("fallback");
-        QTest::newRow("not a number") << QByteArray("VolumeCheck=yes") << 0;
-        QTest::newRow("check value 3") << QByteArray("NoCRCCheck=3") << 0;
-        QTest::newRow("negative check value") << QByteArray("AltCmdCheck=-1") << 0;
-        QTest::newRow("list index past the list") << QByteArray("ResCombo=6") << 0;
-        QTest::newRow("list index below -1") << QByteArray("StereoCombo=-2") << 1;
-        QTest::newRow("slider above 15") << QByteArray("VolumeSlider=16") << 10;
-        QTest::newRow("slider negative") << QByteArray("VolumeSlider=-1") << 10;
-        QTest::newRow("no such sound option") << QByteArray("SoundOption=2") << 0;
-        QTest::newRow("no such mode") << QByteArray("CgbOption=4") << 0;
-        QTest::newRow("fraction") << QByteArray("ResCombo=1.5") << 0;
-        QTest::newRow("too big for an integer") << QByteArray("VolumeSlider=99999999999") << 10;
-        QTest::newRow("background not a number") << QByteArray("BackgroundCombo=x") << 0;
+        QTest::newRow("not a number") << QByteArray("VolumeCheck=yes") << 2 << 0;
+        QTest::newRow("check value 3") << QByteArray("NoCRCCheck=3") << 2 << 0;
+        QTest::newRow("negative check value") << QByteArray("AltCmdCheck=-1") << 2 << 0;
+        QTest::newRow("list index past the list") << QByteArray("ResCombo=6") << 2 << 0;
+        QTest::newRow("list index below -1") << QByteArray("StereoCombo=-2") << 2 << 1;
+        QTest::newRow("slider above 15") << QByteArray("VolumeSlider=16") << 2 << 10;
+        QTest::newRow("slider negative") << QByteArray("VolumeSlider=-1") << 2 << 10;
+        QTest::newRow("no such sound option") << QByteArray("SoundOption=2") << 2 << 0;
+        QTest::newRow("no such mode") << QByteArray("CgbOption=4") << 2 << 0;
+        QTest::newRow("fraction") << QByteArray("ResCombo=1.5") << 2 << 0;
+        QTest::newRow("too big for an integer") << QByteArray("VolumeSlider=99999999999") << 2 << 10;
+        QTest::newRow("background not a number") << QByteArray("BackgroundCombo=x") << 2 << 0;
+        QTest::newRow("background below -1, no pictures") << QByteArray("BackgroundCombo=-7") << 0 << -1;
     }
     void invalidValues()
     {
         QFETCH(QByteArray, line);
+        QFETCH(int, pictures);
         QFETCH(int, fallback);
         AppFolder folder;
         folder.writeOptions(line + "\nTwoPlayersCheck=1\nAltCmdText=mine\n");
-        const RestoredOptions restored = restoredFrom(folder);
+        const RestoredOptions restored = restoredFrom(folder, pictures);
         const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
         const QString stored = QString::fromLatin1(line.mid(line.indexOf('=') + 1));
         QCOMPARE(restored.problems.size(), 1);
         QVERIFY2(restored.problems.first().contains(key) && restored.problems.first().contains(u'"' + stored + u'"'),
                  qPrintable(restored.problems.first()));
+        QVERIFY2(restored.problems.first().contains(QStringLiteral("; %1 is used").arg(fallback)), qPrintable(restored.problems.first()));
         QCOMPARE(restored.values.number(optionNamed(key)), fallback);
         QCOMPARE(restored.values.number(option::TwoPlayersCheck), 1);
         QCOMPARE(restored.values.text(option::AltCmdText), QStringLiteral("mine"));
-    }
-
-    void invalidBackgroundWithoutPicturesSelectsNone()
-    {
-        AppFolder folder;
-        folder.writeOptions("BackgroundCombo=-7\n");
-        const RestoredOptions restored = restoredFrom(folder, 0);
-        QCOMPARE(restored.values.number(option::BackgroundCombo), -1);
-        QCOMPARE(restored.problems.size(), 1);
-        QVERIFY2(restored.problems.first().contains(QStringLiteral("; -1 is used")), qPrintable(restored.problems.first()));
     }
 
     // A report quotes a huge value by its beginning only, and the text of the
