@@ -41,14 +41,16 @@ struct ScanState {
 
     bool finishedLocked() const { return listed && readers == 0; }
 
-    // Under the mutex: wakes the waiters, and calls onFinished once.
+    // Under the mutex: wakes the waiters; once finished, closes the folder
+    // and calls onFinished once.
     void announce(std::unique_lock<std::mutex> &lock)
     {
-        changed.notify_all();
-        if (finishedLocked() && onFinished) {
-            const std::function<void()> call = std::exchange(onFinished, {});
-            call();
+        if (finishedLocked()) {
+            roms.reset();
+            if (onFinished)
+                std::exchange(onFinished, {})();
         }
+        changed.notify_all();
         lock.unlock();
     }
 };

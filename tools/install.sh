@@ -37,8 +37,9 @@ if [ "${1:-}" = --uninstall ]; then
 fi
 [ $# -le 1 ] || usage
 case "${1:-}" in -*) usage ;; esac
+# Checked before realpath, whose $(…) would drop a line break at the end.
+case "${1:-}" in *$'\n'*) refuse "cannot install into a folder whose path holds a line break, which a menu entry cannot carry plainly" ;; esac
 folder=$(realpath -m -- "${1:-$HOME/ZOOTfront}")
-case "$folder" in *$'\n'*) refuse "a folder name with a line break cannot go in a menu entry" ;; esac
 program="$folder/ZOOTfront"
 icon="$folder/ZOOTfront.png"
 # The files an install wrote, one name a line relative to the folder, so that

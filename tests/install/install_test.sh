@@ -30,12 +30,20 @@ no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 # written, inside the folder or beside it (a backslash once made back/slash).
 refused=('100%' 'a percent sign (%)' 'back\slash' 'a backslash' $'tab\there' 'a tab'
   $'cr\rhere' 'a carriage return' $'bell\a' 'a control character' $'del\x7f' 'a control character'
-  $'latin\xe9' 'a byte that is not UTF-8' $'past\xf4\x90\x80\x80' 'a byte that is not UTF-8')
+  $'latin\xe9' 'a byte that is not UTF-8' $'past\xf4\x90\x80\x80' 'a byte that is not UTF-8' $'nl\n' 'a line break')
 for ((i = 0; i < ${#refused[@]}; i += 2)); do
   status=0
   message=$(install "$work/refused/${refused[i]}" 2>&1) || status=$?
   [ "$status" = 2 ] && [[ $message == *"holds ${refused[i + 1]}"* ]] || fail "${refused[i]@Q} exits $status: $message"
   [ ! -e "$work/refused" ] && [ ! -e "$XDG_DATA_HOME" ] || fail "${refused[i]@Q} was refused, yet wrote: $(find "$work/refused" "$XDG_DATA_HOME" 2>&1)"
+done
+
+# So is a folder where Roms is a file, or ZOOTfront a link to nowhere.
+mkdir -p "$work/odd/a" "$work/odd/b" && echo x > "$work/odd/a/Roms" && ln -s nowhere "$work/odd/b/ZOOTfront"
+for odd in "$work/odd/a" "$work/odd/b"; do
+  status=0
+  install "$odd" 2>/dev/null || status=$?
+  [ "$status" = 2 ] && [ "$(ls -A "$odd" | wc -l)" = 1 ] || fail "${odd@Q} exits $status and now holds $(ls -A "$odd")"
 done
 
 install "$folder"
@@ -82,11 +90,13 @@ install "$folder"
 [ -f "$folder/back.bmp" ] && [ -f "$HOME/.config/ZOOTfront/ZOOTfront.conf" ] || fail "the upgrade lost a picture or the settings"
 
 # Uninstalling removes the listed files, skipping one that is now a folder,
-# and leaves the rest.
+# and leaves the rest, and the menu entry when it starts another copy.
 rm "$folder/ZOOTfront.png" && mkdir "$folder/ZOOTfront.png"
+install "$work/other copy"
 install --uninstall "$folder" || fail "the uninstall failed"
-[ ! -e "$folder/ZOOTfront" ] && [ ! -e "$folder/notes.txt" ] && [ ! -e "$manifest" ] && [ ! -e "$entry" ] ||
-  fail "the uninstall left the program, a listed file, the list or the menu entry"
+[ ! -e "$folder/ZOOTfront" ] && [ ! -e "$folder/notes.txt" ] && [ ! -e "$manifest" ] ||
+  fail "the uninstall left the program, a listed file or the list"
+grep -qF "$work/other copy/ZOOTfront" "$entry" || fail "the uninstall removed the menu entry of another copy"
 [ -d "$folder/ZOOTfront.png" ] && [ -f "$work/my games/keep.txt" ] || fail "the uninstall removed a folder or a file outside"
 [ "$(cat "$folder/Roms/game.gb")" = game ] && [ -f "$folder/back.bmp" ] || fail "the uninstall removed a game or a picture"
 [ -f "$HOME/.config/ZOOTfront/ZOOTfront.conf" ] || fail "the uninstall removed the settings"

@@ -11,19 +11,15 @@ using zoot::test::RecordingPlatform;
 
 namespace {
 
+// Numbers of options, by key.
+using Numbers = QList<QPair<QString, int>>;
+
 QString game(const QString &file)
 {
     return QStringLiteral("Roms/") + file;
 }
 
-// Options with the numbers given by key.
-OptionSet optionsWith(std::initializer_list<std::pair<const Option &, int>> numbers)
-{
-    OptionSet o;
-    for (const auto &[option, value] : numbers)
-        o.setNumber(option, value);
-    return o;
-}
+
 
 } // namespace
 
@@ -57,60 +53,54 @@ private slots:
         folder.addRaw(QStringLiteral("stars.gif"), "GIF89a");
     }
 
-    void designExample()
+    // Options by key, the other command's text, the game and the picture;
+    // the expected line with %1 for the image and %2 for the folder.
+    void commandLines_data()
     {
-        const OptionSet o = optionsWith({{option::CgbOption, 1}, {option::SoundOption, kAdLib}, {option::VolumeCheck, kChecked},
-                                         {option::VolumeSlider, 10}, {option::StereoCheck, kUnchecked}, {option::ResCombo, 0}});
-        QCOMPARE(commandFor(o, {game("racer.gb"), "stars.gif"}),
-                 QStringLiteral("ZOOT %1 -cgb -sound 1 -volume 10 -video 0").arg(racer));
+        QTest::addColumn<Numbers>("numbers");
+        QTest::addColumn<QString>("otherCommand"); // null: the default
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("expected");
+        const QString racer = game("racer.gb");
+        QTest::newRow("the example: force CGB, AdLib at volume 10")
+            << Numbers{{"CgbOption", 1}, {"SoundOption", 1}, {"VolumeCheck", 1}, {"VolumeSlider", 10}} << QString() << racer
+            << QStringLiteral("ZOOT %1 -cgb -sound 1 -volume 10 -video 0");
+        QTest::newRow("every flag at once")
+            << Numbers{{"VolumeCheck", 1}, {"StereoCheck", 1}, {"BackgroundCheck", 1}, {"NoCRCCheck", 1}, {"TwoPlayersCheck", 1},
+                       {"SoundOption", 1}, {"CgbOption", 3}, {"VolumeSlider", 7}, {"StereoCombo", 2}, {"ResCombo", 3}}
+            << QString() << racer << QStringLiteral("ZOOT %1 -sgb -nocrc -sound 1 -volume 7 -stereo 2 -video 3 -bg %2/stars.gif -2p");
+        QTest::newRow("no sound: no volume, no stereo")
+            << Numbers{{"VolumeCheck", 1}, {"StereoCheck", 1}} << QString() << racer << QStringLiteral("ZOOT %1 -sound 0 -video 0");
+        // None selected, then "Auto enable CGB" (not even a space), and the forced modes.
+        const QStringList modes{QString(), QString(), QStringLiteral(" -cgb"), QStringLiteral(" -gb"), QStringLiteral(" -sgb")};
+        for (int mode = -1; mode < 4; ++mode)
+            QTest::addRow("mode %d", mode) << Numbers{{"CgbOption", mode}} << QString() << racer
+                                           << QStringLiteral("ZOOT %1") + modes.at(mode + 1) + QStringLiteral(" -sound 0 -video 0");
+        QTest::newRow("the other command") << Numbers{{"AltCmdCheck", 1}} << QString() << racer
+                                           << QStringLiteral("SNESKey ZOOT /a %1 -sound 0 -video 0");
+        QTest::newRow("an empty other command") << Numbers{{"AltCmdCheck", 1}} << QStringLiteral("") << racer
+                                                << QStringLiteral(" %1 -sound 0 -video 0");
+        QTest::newRow("grayed is not checked") << Numbers{{"AltCmdCheck", 2}, {"NoCRCCheck", 2}} << QString() << racer
+                                               << QStringLiteral("ZOOT %1 -sound 0 -video 0");
+        QTest::newRow("no resolution") << Numbers{{"ResCombo", -1}} << QString() << racer << QStringLiteral("ZOOT %1 -sound 0 -video -1");
+        QTest::newRow("no game: the application folder") << Numbers{} << QString() << QString()
+                                                          << QStringLiteral("ZOOT %2/ -sound 0 -video 0");
     }
-
-    void everyFlagAtOnce()
+    void commandLines()
     {
-        const OptionSet o = optionsWith({{option::VolumeCheck, kChecked}, {option::StereoCheck, kChecked},
-                                         {option::BackgroundCheck, kChecked}, {option::NoCRCCheck, kChecked},
-                                         {option::TwoPlayersCheck, kChecked}, {option::SoundOption, kAdLib},
-                                         {option::CgbOption, 3}, {option::VolumeSlider, 7}, {option::StereoCombo, 2},
-                                         {option::ResCombo, 3}});
-        QCOMPARE(commandFor(o, {game("racer.gb"), "stars.gif"}),
-                 QStringLiteral("ZOOT %1 -sgb -nocrc -sound 1 -volume 7 -stereo 2 -video 3 -bg %2/stars.gif -2p")
-                     .arg(racer, folder.path()));
-    }
-
-    void noSoundSuppressesVolumeAndStereo()
-    {
-        const OptionSet o = optionsWith({{option::VolumeCheck, kChecked}, {option::StereoCheck, kChecked}});
-        const QString command = commandFor(o, {game("racer.gb"), {}});
-        QCOMPARE(command, QStringLiteral("ZOOT %1 -sound 0 -video 0").arg(racer));
-    }
-
-    void modes_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("flag");
-        QTest::newRow("auto adds nothing, not even a space") << 0 << QString();
-        QTest::newRow("force CGB") << 1 << QStringLiteral(" -cgb");
-        QTest::newRow("force GB") << 2 << QStringLiteral(" -gb");
-        QTest::newRow("Super GameBoy") << 3 << QStringLiteral(" -sgb");
-        QTest::newRow("none selected") << -1 << QString();
-    }
-    void modes()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, flag);
-        const OptionSet o = optionsWith({{option::CgbOption, mode}});
-        QCOMPARE(commandFor(o, {game("racer.gb"), {}}),
-                 QStringLiteral("ZOOT %1%2 -sound 0 -video 0").arg(racer, flag));
-    }
-
-    void otherCommand()
-    {
-        OptionSet o = optionsWith({{option::AltCmdCheck, kChecked}});
-        QVERIFY(commandFor(o, {game("racer.gb"), {}}).startsWith(QStringLiteral("SNESKey ZOOT /a ") + racer + u' '));
-        o.setText(option::AltCmdText, QString());
-        QVERIFY(commandFor(o, {game("racer.gb"), {}}).startsWith(u' ' + racer + u' '));
-        o.setNumber(option::AltCmdCheck, kGrayed); // grayed is not checked
-        QVERIFY(commandFor(o, {game("racer.gb"), {}}).startsWith(QStringLiteral("ZOOT ")));
+        QFETCH(Numbers, numbers);
+        QFETCH(QString, otherCommand);
+        QFETCH(QString, game);
+        QFETCH(QString, expected);
+        OptionSet options;
+        for (const Option *option : kOptionTable) {
+            for (const auto &[key, value] : numbers)
+                if (option->name() == key)
+                    options.setNumber(*option, value);
+        }
+        if (!otherCommand.isNull())
+            options.setText(option::AltCmdText, otherCommand);
+        QCOMPARE(commandFor(options, {game, "stars.gif"}), QString(expected).replace("%1", racer).replace("%2", folder.path()));
     }
 
     // A blank other command names no program: the image path would be run
@@ -128,7 +118,8 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, blank);
-        OptionSet o = optionsWith({{option::AltCmdCheck, kChecked}});
+        OptionSet o;
+        o.setNumber(option::AltCmdCheck, kChecked);
         o.setText(option::AltCmdText, text);
         RecordingPlatform platform(folder.path(), folder.settingsFile());
         const PreparedLaunch launch = prepareLaunch(platform, o, {game("racer.gb"), {}});
@@ -138,17 +129,6 @@ private slots:
         QVERIFY(!prepareLaunch(platform, o, {game("racer.gb"), {}}).otherCommandBlank);
     }
 
-    void resolutionWithoutSelection()
-    {
-        const OptionSet o = optionsWith({{option::ResCombo, -1}});
-        QVERIFY(commandFor(o, {game("racer.gb"), {}}).endsWith(QStringLiteral(" -video -1")));
-    }
-
-    void noGameSelectedGivesTheApplicationFolder()
-    {
-        QCOMPARE(commandFor(OptionSet(), {}), QStringLiteral("ZOOT %1/ -sound 0 -video 0").arg(folder.path()));
-    }
-
     void vanishedImageShowsTheMessageAndLeavesThePathEmpty()
     {
         const QString command = commandFor(OptionSet(), {game("gone.gb"), {}});
@@ -156,28 +136,6 @@ private slots:
         QCOMPARE(std::exchange(shown, {}), QStringList{QStringLiteral("Error in ShortName\n\nDon't rename romsets during Pwk operations !")});
     }
 
-    void optionsAreSavedWithTheLaunch()
-    {
-        AppFolder own;
-        own.addImage(QStringLiteral("a.gb"), "A");
-        RecordingPlatform platform(own.path(), own.settingsFile());
-        OptionSet o = optionsWith({{option::SoundOption, kAdLib}, {option::CgbOption, 2}});
-        o.setText(option::AltCmdText, QStringLiteral("x, y"));
-        const PreparedLaunch launch = prepareLaunch(platform, o, {game("a.gb"), {}});
-        QVERIFY(!launch.saveFailure);
-        QCOMPARE(own.savedOption("SoundOption"), QStringLiteral("1"));
-        QCOMPARE(own.savedOption("CgbOption"), QStringLiteral("2"));
-        QCOMPARE(own.savedOption("AltCmdText"), QStringLiteral("x, y"));
-        QSettings written(own.settingsFile(), QSettings::IniFormat);
-        QCOMPARE(written.childGroups(), QStringList{"Options"});
-        written.beginGroup(QStringLiteral("Options"));
-        QCOMPARE(written.childKeys().size(), 13);
-
-        // With no mode selected, the stored mode is left alone.
-        o.setNumber(option::CgbOption, -1);
-        prepareLaunch(platform, o, {game("a.gb"), {}});
-        QCOMPARE(own.savedOption("CgbOption"), QStringLiteral("2"));
-    }
 };
 
 QTEST_GUILESS_MAIN(LaunchCommandTest)

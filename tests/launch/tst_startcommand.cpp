@@ -114,30 +114,35 @@ private slots:
     void failuresAreReported_data()
     {
         QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("mentions");
-        QTest::newRow("not on PATH") << QStringLiteral("no-such-emulator-here /x.gb") << QStringLiteral("no-such-emulator-here");
-        QTest::newRow("not executable") << QStringLiteral("./ZOOTfront.conf -x") << QStringLiteral("ZOOTfront.conf");
-        QTest::newRow("a folder") << QStringLiteral("./Roms") << QStringLiteral("Roms");
-        QTest::newRow("empty") << QStringLiteral(" ") << QStringLiteral("empty");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not on PATH") << QStringLiteral("no-such-emulator-here /x.gb")
+                                     << QStringLiteral("Cannot start \"no-such-emulator-here\": it was not found on the search path (PATH).");
+        QTest::newRow("not executable") << QStringLiteral("./ZOOTfront.conf -x")
+                                        << QStringLiteral("Cannot start \"./ZOOTfront.conf\": it is not an executable program.");
+        QTest::newRow("a folder") << QStringLiteral("./Roms") << QStringLiteral("Cannot start \"./Roms\": it is not an executable program.");
+        QTest::newRow("a missing interpreter") << QStringLiteral("./bad") << QStringLiteral("Cannot start \"./bad\": No such file or directory.");
+        QTest::newRow("empty") << QStringLiteral(" ") << QStringLiteral("The command line is empty: there is no program to start.");
     }
     void failuresAreReported()
     {
         QFETCH(QString, commandLine);
-        QFETCH(QString, mentions);
+        QFETCH(QString, message);
         AppFolder folder;
         folder.addRaw(QStringLiteral("ZOOTfront.conf"), "[Options]\n");
+        QFile::setPermissions(folder.addRaw(QStringLiteral("bad"), "#!/no/such/interpreter\n"), QFile::ReadOwner | QFile::ExeOwner);
         RecordingPlatform platform(folder.path(), folder.settingsFile());
         platform.startForReal = true;
         try {
             startCommandLine(platform, commandLine, folder.path());
             QFAIL("the start did not fail");
         } catch (const ZootError &error) {
-            QVERIFY2(error.description().contains(mentions), qPrintable(error.description()));
+            QCOMPARE(error.description(), message);
         }
     }
 
     // A relative folder on PATH means the launcher's working folder, not the
-    // application folder the program is started in.
+    // application folder the program is started in; a file there that cannot
+    // be run is passed by.
     void relativeSearchPathFolder()
     {
         AppFolder folder;
@@ -149,10 +154,12 @@ private slots:
             QVERIFY(tools::writeFile(standIn, "#!/bin/sh\nbin=${0%/*}\necho \"${bin%/*}\" > \"$ZOOT_ARGS_FILE\"\n"));
             QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
+        QDir().mkpath(here.filePath(QStringLiteral("plain")));
+        QVERIFY(tools::writeFile(here.filePath(QStringLiteral("plain/ZOOT")), "not a program"));
         const QString previous = QDir::currentPath();
         const QByteArray path = qgetenv("PATH");
         QDir::setCurrent(here.path());
-        qputenv("PATH", "relbin");
+        qputenv("PATH", "plain:relbin");
         RecordingPlatform platform(folder.path(), folder.settingsFile());
         platform.startForReal = true;
         startCommandLine(platform, QStringLiteral("ZOOT game.gb"), folder.path());

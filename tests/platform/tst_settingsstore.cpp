@@ -27,9 +27,9 @@ const QString kSection = QStringLiteral("Options");
 // Texts that need quoting or escapes in an INI file.
 const QStringList kAwkwardTexts{
     QStringLiteral("SNESKey ZOOT /a"),  QStringLiteral("  spaced  "),     QStringLiteral("a, b"),
-    QStringLiteral("x;y=z"),            QStringLiteral("say \"hi\""),     QStringLiteral("C:\\games\\x"),
+    QStringLiteral("x;y"),              QStringLiteral("say \"hi\""),     QStringLiteral("C:\\games\\x"),
     QStringLiteral("@at"),              QStringLiteral("@@two"),          QStringLiteral("tab\there\nline"),
-    QStringLiteral("\u0001ab\u001F9"),  QStringLiteral("#hash [x] %41"),  QStringLiteral("\u00E9\u65E5\u672C\U0001F600"),
+    QStringLiteral("\u0001ab\u001F9"),  QStringLiteral("#hash [x] =%41"),  QStringLiteral("\u00E9\u65E5\u672C\U0001F600"),
     QString(),                          QStringLiteral("nul") + QChar(0) + QStringLiteral("7"),
 };
 
@@ -82,7 +82,9 @@ class SettingsStoreTest : public QObject {
 
 private slots:
     // Only the values written change; comments, other sections, unknown keys,
-    // spacing, escapes and a syntax error elsewhere stay byte for byte.
+    // spacing, escapes and a syntax error elsewhere stay byte for byte. What
+    // saves killed half-way left behind goes: this version's one temporary
+    // file, and the randomly named ones of earlier versions; other files stay.
     void everythingElseSurvivesASave()
     {
         AppFolder folder;
@@ -99,8 +101,11 @@ private slots:
                                   "[Broken\n"
                                   "tail=1\n";
         folder.writeSettings(before);
+        for (const char *name : {"ZOOTfront.conf.zoot-saving", "ZOOTfront.conf.save-1x2y3z", "ZOOTfront.conf.save-notes.txt"})
+            folder.addRaw(QStringLiteral("config/") + QLatin1String(name), "half a save");
         QtPlatform platform(folder.path(), folder.settingsFile());
         save(platform, {{"VolumeSlider", "12"}, {"AltCmdText", "new, text"}, {"CgbOption", "2"}});
+        QCOMPARE(filesBeside(folder), (QStringList{"ZOOTfront.conf", "ZOOTfront.conf.save-notes.txt"}));
         QByteArray expected = before;
         expected.replace("VolumeSlider = 3   ; quiet", "VolumeSlider =12; quiet");
         expected.replace("AltCmdText=old\n", "AltCmdText=\"new, text\"\nCgbOption=2\n");
@@ -132,6 +137,30 @@ private slots:
             QCOMPARE(ours.savedOption(keyOf(i)), kAwkwardTexts.at(i));
     }
 
+    // Hand-written texts read as QSettings reads them.
+    void handWrittenTextsReadAsQSettingsReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("a key twice: the last counts") << QByteArray("[Options]\nResCombo=3\nResCombo=5\n");
+        QTest::newRow("a line continued before CRLF") << QByteArray("[Options]\r\nUnknown=abc\\\r\nResCombo=4\r\n");
+        QTest::newRow("quotes, comments, spaces") << QByteArray("[Options]\nA = \"x;y\" ; note\n B=  v  \n;C=1\nD=\\x41\\t\n");
+        QTest::newRow("sections given twice") << QByteArray("[Options]\nA=1\n[Other]\nA=2\n[Options]\nB=3\n");
+        QTest::newRow("a byte-order mark") << QByteArray("\xEF\xBB\xBF[Options]\nA=\xC3\xA9\n");
+    }
+    void handWrittenTextsReadAsQSettingsReadsThem()
+    {
+        QFETCH(QByteArray, text);
+        AppFolder folder;
+        folder.writeSettings(text);
+        QtPlatform platform(folder.path(), folder.settingsFile());
+        QSettings qt(folder.settingsFile(), QSettings::IniFormat);
+        qt.beginGroup(kSection);
+        QHash<QString, QString> expected;
+        for (const QString &key : qt.childKeys())
+            expected.insert(key, qt.value(key).toString());
+        QCOMPARE(read(platform), expected);
+    }
+
     // A section that ends in a line continued by a lone backslash at the end
     // of the file: new keys, an empty value among them, stand on lines of
     // their own, and nothing is taken for saved that is not there.
@@ -151,6 +180,8 @@ private slots:
         QCOMPARE(folder.savedOption("AltCmdText"), QString());
         QCOMPARE(folder.savedOption("ResCombo"), QStringLiteral("4"));
         QCOMPARE(folder.savedOption("Unknown"), QStringLiteral("abc"));
+        if (before.contains("\r\n")) // the file's own line breaks
+            QVERIFY(!folder.settingsText().replace("\r\n", "").contains('\n'));
     }
 
     // A hand-edited file with a key given a million times is saved in one
@@ -189,43 +220,39 @@ private slots:
         QCOMPARE(filesBeside(folder), QStringList{"ZOOTfront.conf"});
     }
 
-    // A FIFO where the file belongs is neither read nor written, is reported
-    // once, and nothing waits for a writer.
-    void fifoIsNeverOpenedForLong()
+    // A FIFO, or links that go round in a loop, where the file belongs: not
+    // read (nothing waits for a writer), reported as unreadable, and then
+    // never written.
+    void unreadableFiles_data()
     {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a FIFO") << true << QStringLiteral("it is a FIFO, not a file");
+        QTest::newRow("a link loop") << false << QStringLiteral("its links lead round in a loop");
+    }
+    void unreadableFiles()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(QString, reason);
         AppFolder folder;
+        const QByteArray path = QFile::encodeName(folder.settingsFile());
         QDir().mkpath(QFileInfo(folder.settingsFile()).path());
-        QCOMPARE(::mkfifo(QFile::encodeName(folder.settingsFile()).constData(), 0600), 0);
+        QVERIFY(fifo ? ::mkfifo(path.constData(), 0600) == 0 : QFile::link(folder.settingsFile(), folder.settingsFile()));
         QtPlatform platform(folder.path(), folder.settingsFile());
         ::alarm(20); // a store that blocks on the FIFO ends the test here
         try {
             read(platform);
-            QFAIL("a FIFO was read as settings");
+            QFAIL("it was read as settings");
         } catch (const ZootError &error) {
-            QVERIFY2(error.description().contains(folder.settingsFile()), qPrintable(error.description()));
+            QVERIFY2(error.description().contains(folder.settingsFile()) && error.description().contains(reason)
+                         && error.description().contains(QStringLiteral("cannot be read")),
+                     qPrintable(error.description()));
         }
         QCOMPARE(saveFailure(platform, {{"ResCombo", "4"}}), QString());
         ::alarm(0);
         struct stat info {};
-        QCOMPARE(::lstat(QFile::encodeName(folder.settingsFile()).constData(), &info), 0);
-        QVERIFY(S_ISFIFO(info.st_mode));
-    }
-
-    // A settings file whose links go round in a loop is reported as
-    // unreadable when it is read, not as unsaved.
-    void linkLoopIsUnreadable()
-    {
-        AppFolder folder;
-        QDir().mkpath(QFileInfo(folder.settingsFile()).path());
-        QVERIFY(QFile::link(folder.settingsFile(), folder.settingsFile()));
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        try {
-            read(platform);
-            QFAIL("a link loop was read as settings");
-        } catch (const ZootError &error) {
-            QVERIFY2(error.description().contains(QStringLiteral("cannot be read")) && error.description().contains(QStringLiteral("loop")),
-                     qPrintable(error.description()));
-        }
+        QCOMPARE(::lstat(path.constData(), &info), 0);
+        QVERIFY(fifo ? S_ISFIFO(info.st_mode) : S_ISLNK(info.st_mode));
     }
 
     // Whatever stands where the lock belongs: what no save can be using any
@@ -234,18 +261,22 @@ private slots:
     void locks_data()
     {
         QTest::addColumn<Lock>("lock");
+        QTest::addColumn<int>("age");         // seconds
         QTest::addColumn<QString>("failure"); // "" when the save goes through
-        QTest::newRow("a folder") << Lock::Folder << QStringLiteral("is a folder, not a file");
-        QTest::newRow("a FIFO") << Lock::Fifo << QStringLiteral("is a FIFO, not a file");
-        QTest::newRow("a dangling link") << Lock::DanglingLink << QStringLiteral("is a symbolic link, not a file");
-        QTest::newRow("held by a live lock, a minute old") << Lock::HeldByALiveLockFile << QStringLiteral("held by another program");
-        QTest::newRow("naming this running program") << Lock::NamingThisLiveProgram << QStringLiteral("held by another program");
-        QTest::newRow("naming a process that is gone") << Lock::NamingAGoneProcess << QString();
-        QTest::newRow("empty, three seconds old") << Lock::EmptyAndOld << QString();
+        const QString held = QStringLiteral("held by another program");
+        QTest::newRow("a folder") << Lock::Folder << 0 << QStringLiteral("is a folder, not a file");
+        QTest::newRow("a FIFO") << Lock::Fifo << 0 << QStringLiteral("is a FIFO, not a file");
+        QTest::newRow("a dangling link") << Lock::DanglingLink << 0 << QStringLiteral("is a symbolic link, not a file");
+        QTest::newRow("held by a live lock, a minute old") << Lock::HeldByALiveLockFile << 60 << held;
+        QTest::newRow("naming this running program") << Lock::NamingThisLiveProgram << 0 << held;
+        QTest::newRow("naming this running program, ten seconds old") << Lock::NamingThisLiveProgram << 10 << held;
+        QTest::newRow("naming a process that is gone") << Lock::NamingAGoneProcess << 0 << QString();
+        QTest::newRow("empty, ten seconds old") << Lock::EmptyAndOld << 10 << QString();
     }
     void locks()
     {
         QFETCH(Lock, lock);
+        QFETCH(int, age);
         QFETCH(QString, failure);
         AppFolder folder;
         folder.writeOptions("ResCombo=1\n");
@@ -259,10 +290,7 @@ private slots:
         case Lock::Folder: QVERIFY(QDir().mkdir(lockPath)); break;
         case Lock::Fifo: QCOMPARE(::mkfifo(native.constData(), 0600), 0); break;
         case Lock::DanglingLink: QVERIFY(QFile::link(lockPath + QStringLiteral(".gone"), lockPath)); break;
-        case Lock::HeldByALiveLockFile:
-            QVERIFY(held.tryLock());
-            makeOlder(lockPath, 60);
-            break;
+        case Lock::HeldByALiveLockFile: QVERIFY(held.tryLock()); break;
         case Lock::NamingThisLiveProgram:
             folder.addRaw(QStringLiteral("config/ZOOTfront.conf.lock"),
                           QByteArray::number(::getpid()) + '\n' + program + '\n' + host + '\n');
@@ -270,11 +298,10 @@ private slots:
         case Lock::NamingAGoneProcess:
             folder.addRaw(QStringLiteral("config/ZOOTfront.conf.lock"), "2147483646\nZOOTfront\n" + QByteArray(host) + "\n");
             break;
-        case Lock::EmptyAndOld:
-            folder.addRaw(QStringLiteral("config/ZOOTfront.conf.lock"), QByteArray());
-            makeOlder(lockPath, 3);
-            break;
+        case Lock::EmptyAndOld: folder.addRaw(QStringLiteral("config/ZOOTfront.conf.lock"), QByteArray()); break;
         }
+        if (age > 0)
+            makeOlder(lockPath, age);
         QtPlatform platform(folder.path(), folder.settingsFile());
         const QString got = saveFailure(platform, {{"ResCombo", "4"}});
         if (failure.isEmpty()) {
@@ -285,20 +312,6 @@ private slots:
             QVERIFY2(got.contains(lockPath) && got.contains(failure), qPrintable(got));
             QCOMPARE(folder.settingsText(), QByteArray("[Options]\nResCombo=1\n"));
         }
-    }
-
-    // What saves killed half-way left behind goes with the next save: this
-    // version's one temporary file, and the randomly named ones of earlier
-    // versions; other files stay.
-    void crashLeftoversGo()
-    {
-        AppFolder folder;
-        folder.writeOptions("ResCombo=1\n");
-        for (const char *name : {"ZOOTfront.conf.zoot-saving", "ZOOTfront.conf.save-1x2y3z", "ZOOTfront.conf.save-notes.txt"})
-            folder.addRaw(QStringLiteral("config/") + QLatin1String(name), "half a save");
-        QtPlatform platform(folder.path(), folder.settingsFile());
-        save(platform, {{"ResCombo", "2"}});
-        QCOMPARE(filesBeside(folder), (QStringList{"ZOOTfront.conf", "ZOOTfront.conf.save-notes.txt"}));
     }
 
     // A settings file that is a link: the file it points to is replaced and

@@ -65,13 +65,6 @@ public:
         m_changed.wait(lock, [this] { return m_inside == 0; });
     }
 
-    void open()
-    {
-        const std::lock_guard lock(m_mutex);
-        m_open = true;
-        m_changed.notify_all();
-    }
-
     void beforeRead(const QString &name) const override
     {
         if (!name.contains(m_stuckName))
@@ -203,21 +196,6 @@ private slots:
             QCOMPARE(box->checkState(), Qt::Unchecked);
     }
 
-    void startupWithNoImages()
-    {
-        AppFolder folder;
-        Launcher launcher(folder);
-        QVERIFY(launcher.start());
-        QCOMPARE(launcher.count(), 1);
-        QCOMPARE(launcher.line(0), QStringLiteral("No GB roms :'("));
-        QCOMPARE(launcher.window.List1->selectedRow(), -1);
-        QCOMPARE(launcher.window.Frame1->title(), QStringLiteral("Games"));
-        QCOMPARE(launcher.panel(kFilenamePanel)->text(), QStringLiteral("Filename..."));
-        QCOMPARE(launcher.panel(kSgbPanel)->text(), QStringLiteral("SGB"));
-        QCOMPARE(launcher.panel(kCgbPanel)->text(), QStringLiteral("CGB"));
-        QVERIFY(launcher.messages.texts.isEmpty());
-    }
-
     void startupWithoutRomsFolderReportsAndStillRestores()
     {
         AppFolder folder;
@@ -297,13 +275,9 @@ private slots:
         folder.writeOptions("VolumeSlider=loud\nCgbOption=9\nAltCmdText=kept\nStereoCheck=1\n");
         Launcher launcher(folder);
         QVERIFY(launcher.start());
-        QCOMPARE(launcher.messages.texts.size(), 1);
-        const QStringList lines = launcher.messages.texts.first().split(u'\n');
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines.at(0).contains(QStringLiteral("VolumeSlider")) && lines.at(0).contains(QStringLiteral("\"loud\"")));
-        QVERIFY(lines.at(1).contains(QStringLiteral("CgbOption")) && lines.at(1).contains(QStringLiteral("\"9\"")));
-        for (const QString &line : lines)
-            QVERIFY(line.endsWith(QStringLiteral(" in ZOOTfront (Form_Load)")));
+        QCOMPARE(launcher.messages.texts,
+                 QStringList{"The stored value \"loud\" of VolumeSlider is not valid; 10 is used instead in ZOOTfront (Form_Load)\n"
+                             "The stored value \"9\" of CgbOption is not valid; 0 is used instead in ZOOTfront (Form_Load)"});
         QCOMPARE(launcher.window.VolumeSlider->value(), 10);
         QCOMPARE(launcher.window.CgbOption->checkedId(), 0);
         QCOMPARE(launcher.window.AltCmdText->text(), QStringLiteral("kept"));
@@ -311,25 +285,29 @@ private slots:
     }
 
     // A hand-edited file can store 2, grayed: the boxes show it, a grayed box
-    // adds no flag, and a launch stores 2 again.
+    // adds no flag, and a launch stores 2 again. An other command is kept
+    // whole, however long.
     void grayedCheckBoxes()
     {
         AppFolder folder;
         const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
         folder.addRaw(QStringLiteral("back.bmp"), tools::demoBitmap());
         const QStringList boxes{"VolumeCheck", "StereoCheck", "BackgroundCheck", "NoCRCCheck", "TwoPlayersCheck", "AltCmdCheck"};
-        QByteArray stored = "SoundOption=1\n";
+        const QString command = QStringLiteral("emu ") + QString(40000, u'x');
+        QByteArray stored = "SoundOption=1\nAltCmdText=" + command.toLatin1() + "\n";
         for (const QString &box : boxes)
             stored += box.toLatin1() + "=2\n";
         folder.writeOptions(stored);
         Launcher launcher(folder);
         QVERIFY(launcher.start());
+        QCOMPARE(launcher.window.AltCmdText->text(), command);
         for (const QString &box : boxes)
             QCOMPARE(launcher.window.findChild<QCheckBox *>(box)->checkState(), Qt::PartiallyChecked);
         QTest::mousePress(launcher.window.Command2, Qt::RightButton);
         QCOMPARE(launcher.messages.commandLines, QStringList{QStringLiteral("ZOOT %1 -sound 1 -video 0").arg(game)});
         for (const QString &box : boxes)
             QCOMPARE(folder.savedOption(box), QStringLiteral("2"));
+        QCOMPARE(folder.savedOption("AltCmdText"), command);
     }
 
     void panelsFollowTheSelection()
@@ -465,7 +443,11 @@ private slots:
         QCOMPARE(folder.savedOption("NoCRCCheck"), QStringLiteral("1"));
     }
 
-    void otherButtonsShowTheCommandLine()
+    // Any button but the left one on "Play" shows the command line and starts
+    // nothing. With "Use other:" checked and nothing in its box, the left one
+    // starts nothing either (the image would be the program) and says why;
+    // the options are saved all the same.
+    void otherButtonsAndTheOtherCommand()
     {
         AppFolder folder;
         const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
@@ -476,16 +458,21 @@ private slots:
         for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
             QTest::mousePress(launcher.window.Command2, button);
         QCOMPARE(launcher.messages.commandLines, QStringList(2, QStringLiteral("myemu --fast %1 -sound 0 -video 0").arg(game)));
-        QVERIFY(launcher.platform.starts.isEmpty());
         QCOMPARE(folder.savedOption("AltCmdText"), QStringLiteral("myemu --fast"));
+        launcher.window.AltCmdText->setText(QStringLiteral("   "));
+        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
+        QVERIFY(launcher.platform.starts.isEmpty());
+        QCOMPARE(launcher.messages.texts.size(), 1);
+        QVERIFY(launcher.messages.texts.first().startsWith(QStringLiteral("The other command is empty")));
         QCOMPARE(folder.savedOption("AltCmdCheck"), QStringLiteral("1"));
+        QCOMPARE(folder.savedOption("AltCmdText"), QStringLiteral("   "));
     }
 
     // The shown command line breaks only at spaces between words, never in
     // a flag or inside a quoted path, and copies whole.
     void commandLineBoxBreaksOnlyBetweenWords()
     {
-        const QString commandLine = QStringLiteral("ZOOT \"/home/someone/Game Boy/Roms/a very long name for a racing game.gb\""
+        const QString commandLine = QStringLiteral("ZOOT \"\" \"/home/someone/Game Boy/Roms/a very long name for a racing game.gb\""
                                                    " -cgb -nocrc -sound 1 -volume 10 -stereo 1 -video 3"
                                                    " -bg \"/home/someone/Game Boy/pictures of stars.bmp\" -2p");
         CommandLineBox box(QStringLiteral("ZOOTfront"), commandLine, nullptr);
@@ -498,32 +485,21 @@ private slots:
                      qPrintable(block.text()));
         }
         QCOMPARE(lines.join(u' '), commandLine);
+        box.show();
+        QVERIFY(box.text->viewport()->height() >= document->blockCount() * QFontMetrics(box.text->font()).lineSpacing());
         box.text->selectAll();
         box.text->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), commandLine);
-    }
-
-    // With "Use other" checked and nothing in its box, "Play" starts nothing
-    // (the image would be the program) and says why; another button still
-    // shows the command line.
-    void blankOtherCommandStartsNothing()
-    {
-        AppFolder folder;
-        const QString game = folder.addImage(QStringLiteral("game.gb"), "GAME");
-        Launcher launcher(folder);
-        QVERIFY(launcher.start());
-        clickButton(launcher.window.AltCmdCheck);
-        launcher.window.AltCmdText->setText(QStringLiteral("   "));
-        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
-        QVERIFY(launcher.platform.starts.isEmpty());
-        QCOMPARE(launcher.messages.texts.size(), 1);
-        QVERIFY(launcher.messages.texts.first().startsWith(QStringLiteral("The other command is empty")));
-        QTest::mousePress(launcher.window.Command2, Qt::RightButton);
-        QCOMPARE(launcher.messages.commandLines, QStringList{QStringLiteral("    %1 -sound 0 -video 0").arg(game)});
+        QTextCursor firstWord(box.text->document());
+        firstWord.setPosition(4, QTextCursor::KeepAnchor);
+        box.text->setTextCursor(firstWord);
+        box.text->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ZOOT"));
     }
 
     // Names that look alike or are not UTF-8 each list under their own title
-    // and start their own file, byte for byte.
+    // and start their own file, byte for byte, on Enter or Return; so does
+    // a picture's.
     void everyNameStartsItsOwnFile()
     {
         AppFolder folder;
@@ -532,6 +508,8 @@ private slots:
         folder.addImage(decodeNative("\xEF\xBB\xBF" "bom.gb"), "BOM", 0x80, 0x03);
         folder.addImage(decodeNative("caf\xE9.gb"), "CAFE", 0x80);
         folder.addImage(QStringLiteral("bom.gb"), "PLAIN");
+        folder.addRaw(decodeNative("f\xE9.bmp"), "BM");
+        folder.writeOptions("BackgroundCheck=1\n");
         Launcher launcher(folder);
         QVERIFY(launcher.start());
         const QList<QByteArray> files{"\xEF\xBB\xBF.gb", "\xEF\xBB\xBF" "bom.gb", "caf\xE9.gb", "bom.gb"};
@@ -540,44 +518,13 @@ private slots:
             launcher.window.List1->selectRow(row);
             QCOMPARE(launcher.panel(kFilenamePanel)->text(), panels.at(row));
             QCOMPARE(launcher.panel(kSgbPanel)->isEnabled(), row == 1);
-            QTest::keyClick(launcher.window.List1, Qt::Key_Return);
-            QCOMPARE(encodeNative(launcher.platform.starts.last().arguments.first()), roms + files.at(row));
+            QTest::keyClick(launcher.window.List1, row % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            const QStringList arguments = launcher.platform.starts.last().arguments;
+            QCOMPARE(encodeNative(arguments.first()), roms + files.at(row));
+            QCOMPARE(encodeNative(arguments.last()), QFile::encodeName(folder.path()) + "/f\xE9.bmp");
         }
         QCOMPARE(launcher.line(0), line(QStringLiteral("[\uFEFF.gb]"), QStringLiteral("\uFEFF.gb")));
         QVERIFY2(launcher.messages.texts.isEmpty(), qPrintable(launcher.messages.texts.join(u'|')));
-    }
-
-    // An image replaced by a FIFO after the scan is not opened for long:
-    // selecting it shows no flags and the window goes on.
-    void imageReplacedByAFifo()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("a.gb"), "A", 0x80);
-        const QString b = folder.addImage(QStringLiteral("b.gb"), "B", 0x80, 0x03);
-        Launcher launcher(folder);
-        QVERIFY(launcher.start());
-        QVERIFY(QFile::remove(b));
-        QCOMPARE(::mkfifo(QFile::encodeName(b).constData(), 0600), 0);
-        ::alarm(20); // a window that blocks on the FIFO ends the test here
-        QTest::keyClick(launcher.window.List1, Qt::Key_Down);
-        ::alarm(0);
-        QCOMPARE(launcher.panel(kFilenamePanel)->text(), QStringLiteral("Roms/b.gb"));
-        QVERIFY(!launcher.panel(kCgbPanel)->isEnabled());
-        QVERIFY(!launcher.panel(kSgbPanel)->isEnabled());
-    }
-
-    // The other command is kept whole, however long.
-    void longOtherCommandIsKeptWhole()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("game.gb"), "GAME");
-        const QString command = QStringLiteral("emu ") + QString(40000, u'x');
-        folder.writeOptions("AltCmdText=" + command.toLatin1() + "\n");
-        Launcher launcher(folder);
-        QVERIFY(launcher.start());
-        QCOMPARE(launcher.window.AltCmdText->text(), command);
-        QTest::mousePress(launcher.window.Command2, Qt::RightButton);
-        QCOMPARE(folder.savedOption("AltCmdText"), command);
     }
 
     // "Play" answers the mouse only; a click on "?", or Enter or Space on it
@@ -606,27 +553,20 @@ private slots:
         }
     }
 
-    void startFailureIsShown()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("game.gb"), "GAME");
-        Launcher launcher(folder);
-        launcher.platform.startFailure = QStringLiteral("Cannot start \"ZOOT\": it was not found on the search path (PATH).");
-        QVERIFY(launcher.start());
-        QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
-        QCOMPARE(launcher.messages.texts, QStringList{*launcher.platform.startFailure});
-    }
-
-    void unsavedOptionsAreReportedAndTheLaunchGoesOn()
+    // A launch whose options cannot be saved goes on: both failures are
+    // shown, the save's first.
+    void launchProblemsAreShownInOrder()
     {
         AppFolder folder;
         folder.addImage(QStringLiteral("game.gb"), "GAME");
         folder.addRaw(QStringLiteral("config"), "a file where the settings folder belongs");
         Launcher launcher(folder);
+        launcher.platform.startFailure = QStringLiteral("Cannot start \"ZOOT\": it was not found on the search path (PATH).");
         QVERIFY(launcher.start());
         QTest::mousePress(launcher.window.Command2, Qt::LeftButton);
-        QCOMPARE(launcher.messages.texts.size(), 1);
-        QVERIFY(launcher.messages.texts.first().contains(folder.settingsFile()));
+        QCOMPARE(launcher.messages.texts.size(), 2);
+        QVERIFY2(launcher.messages.texts.first().contains(folder.settingsFile()), qPrintable(launcher.messages.texts.first()));
+        QCOMPARE(launcher.messages.texts.last(), *launcher.platform.startFailure);
         QCOMPARE(launcher.platform.starts.size(), 1);
     }
 
@@ -643,8 +583,10 @@ private slots:
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), w.List1);
-        const QList<QWidget *> expected{w.Command2, w.AltCmdCheck, w.AltCmdText, w.Command1, w.NoCRCCheck,
-                                        w.CgbOption->button(2), w.SoundOption->button(1), w.VolumeSlider};
+        const QList<QWidget *> expected{w.Command2,          w.AltCmdCheck,     w.AltCmdText,      w.Command1,
+                                        w.NoCRCCheck,        w.CgbOption->button(2), w.SoundOption->button(1),
+                                        w.VolumeSlider,      w.VolumeCheck,     w.StereoCombo,     w.StereoCheck,
+                                        w.BackgroundCombo,   w.BackgroundCheck, w.ResCombo,        w.TwoPlayersCheck, w.List1};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -659,7 +601,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.SoundOption->button(1));
     }
 
-    void layoutInPixels()
+    // The window before and after start-up on an empty Roms folder.
+    void layoutAndEmptyStartup()
     {
         AppFolder folder;
         Launcher launcher(folder);
@@ -688,69 +631,62 @@ private slots:
         QCOMPARE(w.ResCombo->count(), 6);
         QCOMPARE(w.ResCombo->itemText(2), QStringLiteral("360x144 full screen"));
         QCOMPARE(w.ResCombo->currentIndex(), -1);
+
+        QVERIFY(launcher.start());
+        QCOMPARE(launcher.count(), 1);
+        QCOMPARE(launcher.line(0), QStringLiteral("No GB roms :'("));
+        QCOMPARE(w.List1->selectedRow(), -1);
+        QCOMPARE(w.Frame1->title(), QStringLiteral("Games"));
+        QStringList panels;
+        for (const QString &key : {kFilenamePanel, kMbitsPanel, kSgbPanel, kCgbPanel})
+            panels.append(launcher.panel(key)->text());
+        QCOMPARE(panels, (QStringList{"Filename...", "0Mbits", "SGB", "CGB"}));
+        QVERIFY(launcher.messages.texts.isEmpty());
     }
 
-    // Every caption is whole in its design box and clear of its neighbours:
-    // in the design face, and in the face a machine without it falls back
-    // to, where all captions of the window shrink to one size.
+    // Every caption of both windows is whole in its design box and clear of
+    // its neighbours: in the design face, and in the face a machine without
+    // it falls back to, where all captions of a window shrink by one factor.
     void everyCaptionFits_data()
     {
+        QTest::addColumn<bool>("about");
         QTest::addColumn<bool>("designFace");
-        QTest::newRow("design face") << true;
-        QTest::newRow("a fallback face") << false;
+        for (const bool about : {false, true}) {
+            for (const bool face : {true, false})
+                QTest::addRow("%s, %s face", about ? "About" : "main", face ? "design" : "a fallback") << about << face;
+        }
     }
     void everyCaptionFits()
     {
+        QFETCH(bool, about);
         QFETCH(bool, designFace);
         AppFolder folder;
         Launcher launcher(folder);
+        FrmAboutkel aboutWindow(launcher.platform, nullptr);
+        QWidget *window = about ? static_cast<QWidget *>(&aboutWindow) : &launcher.window;
         QList<QWidget *> captioned;
-        for (QWidget *control : launcher.window.findChildren<QWidget *>()) {
-            if (const std::optional<Caption> caption = captionOf(control); caption && !caption->text.isEmpty())
+        QList<qreal> designSizes;
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (const std::optional<Caption> caption = captionOf(control); caption && !caption->text.isEmpty()) {
                 captioned.append(control);
-        }
-        QVERIFY(captioned.size() >= 20); // frames, labels, check boxes, options, buttons, panels
-        if (!designFace) {
-            for (QWidget *control : std::as_const(captioned)) {
-                QFont font = control->font();
-                font.setFamily(QStringLiteral("No Such Face"));
-                control->setFont(font);
+                designSizes.append(control->font().pointSizeF());
             }
-            fitCaptions(&launcher.window);
         }
-        QVERIFY(launcher.start());
-        QSet<qreal> scales;
-        for (const QWidget *control : std::as_const(captioned)) {
-            const Caption caption = *captionOf(control);
-            QVERIFY2(captionFits(control),
-                     qPrintable(QStringLiteral("\"%1\" in %2 (%3 %4pt): %5 px wide, room %6x%7")
-                                    .arg(caption.text, control->objectName(), QFontInfo(control->font()).family())
-                                    .arg(control->font().pointSizeF())
-                                    .arg(QFontMetrics(control->font()).horizontalAdvance(caption.text))
-                                    .arg(caption.room.width())
-                                    .arg(caption.room.height())));
-            const qreal points = control->font().pointSizeF();
-            const qreal design = control->font().bold() && points > 9 ? 10.2 : 7.8;
-            scales.insert(qRound(points / design * 100) / 100.0);
+        QVERIFY(captioned.size() >= (about ? 6 : 20)); // frames, labels, check boxes, options, buttons, panels
+        for (QWidget *control : std::as_const(captioned)) {
+            QFont font = control->font();
+            font.setFamily(designFace ? font.family() : QStringLiteral("No Such Face"));
+            control->setFont(font);
+        }
+        fitCaptions(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QSet<int> scales;
+        for (qsizetype i = 0; i < captioned.size(); ++i) {
+            QVERIFY2(captionFits(captioned.at(i)), qPrintable(captioned.at(i)->objectName() + u' ' + captionOf(captioned.at(i))->text));
+            scales.insert(qRound(captioned.at(i)->font().pointSizeF() / designSizes.at(i) * 100));
         }
         QCOMPARE(scales.size(), 1);
-    }
-
-    // Enter or Return on the games list starts the selected game, as a
-    // double-click does.
-    void enterStartsTheSelectedGame()
-    {
-        AppFolder folder;
-        folder.addImage(QStringLiteral("a.gb"), "A");
-        const QString second = folder.addImage(QStringLiteral("b.gb"), "B");
-        Launcher launcher(folder);
-        QVERIFY(launcher.start());
-        QTest::keyClick(launcher.window.List1, Qt::Key_Down);
-        QTest::keyClick(launcher.window.List1, Qt::Key_Return);
-        QTest::keyClick(launcher.window.List1, Qt::Key_Enter);
-        QCOMPARE(launcher.platform.starts.size(), 2);
-        for (const RecordingPlatform::Start &start : std::as_const(launcher.platform.starts))
-            QCOMPARE(start.arguments.first(), second);
     }
 
     // What assistive technology reads: every games-list line, each panel's
@@ -763,8 +699,6 @@ private slots:
         Launcher launcher(folder);
         QVERIFY(launcher.start());
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(launcher.window.List1);
-        QVERIFY(list);
-        QCOMPARE(list->role(), QAccessible::List);
         QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Games"));
         QStringList read;
         for (int i = 0; i < list->childCount(); ++i) {
@@ -776,10 +710,7 @@ private slots:
         QCOMPARE(accessible(launcher.panel(kFilenamePanel))->text(QAccessible::Name), QStringLiteral("Roms/a.gb"));
         QVERIFY(!accessible(launcher.panel(kCgbPanel))->state().disabled);
         QVERIFY(accessible(launcher.panel(kSgbPanel))->state().disabled);
-        QCOMPARE(accessible(launcher.window.Frame1)->text(QAccessible::Name), QStringLiteral("Games [2]"));
-        QCOMPARE(accessible(launcher.window.Command2)->text(QAccessible::Name), QStringLiteral("Play"));
         QCOMPARE(accessible(launcher.window.VolumeSlider)->text(QAccessible::Name), QStringLiteral("Volume level"));
-        QCOMPARE(accessible(launcher.window.AltCmdText)->text(QAccessible::Name), QStringLiteral("Other command"));
     }
 
 };

@@ -6,10 +6,14 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zoot {
 
@@ -87,13 +91,14 @@ CommandLineBox::CommandLineBox(const QString &title, const QString &commandLine,
     edit->setReadOnly(true);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit->setAccessibleName(QStringLiteral("Command line"));
-    const QFontMetrics metrics(edit->font());
-    const QString shown = brokenAtSpaces(commandLine, metrics, kTextWidth);
+    const QString shown = brokenAtSpaces(commandLine, QFontMetrics(edit->font()), kTextWidth);
     edit->setPlainText(shown);
-    const int lines = std::min<int>(int(shown.count(u'\n')) + 1, kMostLines);
-    const int frame = 2 * (edit->frameWidth() + int(edit->document()->documentMargin()));
+    QTextDocument *document = edit->document();
+    const qreal lineHeight = document->documentLayout()->blockBoundingRect(document->firstBlock()).height();
+    const int lines = std::min(document->blockCount(), kMostLines);
+    const int frame = 2 * edit->frameWidth() + 2 * int(document->documentMargin());
     edit->setFixedSize(kTextWidth + frame + edit->verticalScrollBar()->sizeHint().width(),
-                       lines * metrics.lineSpacing() + frame + edit->horizontalScrollBar()->sizeHint().height());
+                       int(std::ceil(lines * lineHeight)) + frame + edit->horizontalScrollBar()->sizeHint().height());
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -58,7 +58,6 @@ void GamesList::setLines(const QStringList &lines)
     QList<CatalogueEntry> entries;
     for (const QString &line : lines)
         entries.append(entryOfLine(line));
-    sortCatalogue(entries);
     m_model->reset(std::move(entries));
 }
 

@@ -23,7 +23,8 @@ public:
     // line is selected afterwards.
     void setSortedEntries(QList<CatalogueEntry> sorted);
     // Replaces every line with lines that no scan made, such as placeholders,
-    // in catalogue order.
+    // given in their catalogue order: sorting them would load the collator's
+    // language data for lines that are never shown long.
     void setLines(const QStringList &lines);
 
     int selectedRow() const;              // -1 when no line is selected

@@ -145,6 +145,7 @@ void MainForm::buildGamesFrame()
     List1->setFont(gamesListFont());
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setAccessibleName(QStringLiteral("Games"));
+    // The ruler and the sample line, in order: digits sort before letters.
     List1->setLines({QStringLiteral("123456789012345678901234567890123456789012345"), QStringLiteral("games list")});
 }
 
