@@ -4,7 +4,8 @@
 // folder, in turn, so that the machine's drift touches both alike. Each run
 // spawns the program, waits for the MapNotify of a top-level window carrying
 // its pid, lets it settle (first paint and whatever else it does after the
-// map), reads its peak RSS (VmHWM) and ends it.
+// map), reads its peak RSS (VmHWM) and ends it; the CPU time it used by then
+// tells work removed from work only moved past the map.
 //
 // The launcher runs from a copy beside an empty Roms folder, with a settings
 // folder (XDG_CONFIG_HOME) of its own, both temporary: the user's settings are
@@ -27,6 +28,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -46,6 +48,7 @@ constexpr int kWarmUpRuns = 2;
 struct Run {
     double ms;
     double peakMiB;
+    double cpuMs;
 };
 
 struct Program {
@@ -157,7 +160,7 @@ std::optional<Run> timeOne(MapWatch &watch, const std::string &program, char *co
     std::optional<Run> run;
     if (mapped) {
         std::this_thread::sleep_for(kSettle);
-        run = Run{std::chrono::duration<double, std::milli>(*mapped - start).count(), peakRssMiB(pid)};
+        run = Run{std::chrono::duration<double, std::milli>(*mapped - start).count(), peakRssMiB(pid), 0};
     } else {
         std::fprintf(stderr, "%s mapped no window within %lld s; its output:\n", program.c_str(),
                      (long long)kMapTimeout.count());
@@ -165,7 +168,12 @@ std::optional<Run> timeOne(MapWatch &watch, const std::string &program, char *co
         std::fprintf(stderr, "%s\n", std::string(std::istreambuf_iterator<char>(output), {}).c_str());
     }
     ::kill(pid, SIGTERM);
-    ::waitpid(pid, nullptr, 0);
+    rusage usage{};
+    ::wait4(pid, nullptr, 0, &usage);
+    if (run) {
+        const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+        run->cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
+    }
     return run;
 }
 
@@ -249,15 +257,15 @@ int main(int argc, char **argv)
         return status;
 
     std::printf("Start to the window being mapped on the X server, %d runs of each in turn "
-                "(after %d not counted); peak RSS after the first paint:\n\n",
+                "(after %d not counted); CPU time and peak RSS after the first paint:\n\n",
                 runs, kWarmUpRuns);
-    std::printf("| program | to the window mapped, median (min–max) | peak RSS, median |\n");
-    std::printf("| --- | ---: | ---: |\n");
+    std::printf("| program | to the window mapped, median (min–max) | CPU time, median | peak RSS, median |\n");
+    std::printf("| --- | ---: | ---: | ---: |\n");
     for (const Program *program : {&bare, &launcher}) {
         const std::vector<double> ms = field(program->runs, &Run::ms);
-        std::printf("| %s | %.1f ms (%.1f–%.1f) | %.1f MiB |\n", program->label, median(ms),
+        std::printf("| %s | %.1f ms (%.1f–%.1f) | %.0f ms | %.1f MiB |\n", program->label, median(ms),
                     *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
-                    median(field(program->runs, &Run::peakMiB)));
+                    median(field(program->runs, &Run::cpuMs)), median(field(program->runs, &Run::peakMiB)));
     }
     const double bareMs = median(field(bare.runs, &Run::ms));
     const double launcherMs = median(field(launcher.runs, &Run::ms));
