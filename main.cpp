@@ -87,9 +87,11 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(kTitle);
     QApplication::setApplicationVersion(QLatin1String(zoot::kVersionText));
     zoot::QtPlatform platform;
+    // The Roms folder is read while the window is built.
+    auto scan = std::make_unique<zoot::RomsScan>(platform);
     zoot::ModalMessages messages(platform.applicationTitle());
     zoot::MainForm window(platform, messages);
-    window.load();
+    window.load(std::move(scan));
     window.show();
     return app.exec();
 }

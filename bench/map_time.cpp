@@ -27,6 +27,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -191,6 +192,74 @@ std::vector<double> field(const std::vector<Run> &runs, double Run::*member)
     return values;
 }
 
+// An application folder of the launcher's own beside an empty Roms folder,
+// with a settings folder of its own, and the environment both programs run in.
+struct Surroundings {
+    fs::path work;
+    std::string launcher;
+    std::vector<std::string> variables;
+    std::vector<char *> environment;
+
+    explicit Surroundings(const std::string &built)
+    {
+        char pattern[] = "/tmp/zoot-map-time-XXXXXX";
+        if (!::mkdtemp(pattern))
+            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
+        work = pattern;
+        fs::create_directories(work / "app" / "Roms");
+        fs::create_directories(work / "config");
+        launcher = (work / "app" / "ZOOTfront").string();
+        fs::copy_file(built, launcher);
+        for (char **variable = environ; *variable; ++variable) {
+            if (std::strncmp(*variable, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*variable, "XDG_CONFIG_HOME=", 16) != 0)
+                variables.emplace_back(*variable);
+        }
+        variables.push_back("QT_QPA_PLATFORM=xcb");
+        variables.push_back("XDG_CONFIG_HOME=" + (work / "config").string());
+        for (std::string &variable : variables)
+            environment.push_back(variable.data());
+        environment.push_back(nullptr);
+    }
+    ~Surroundings() { fs::remove_all(work); }
+};
+
+// Runs each program in turn, runs times after the warm-up; false when one
+// did not map its window.
+bool runInTurn(MapWatch &watch, const Surroundings &surroundings, std::vector<Program *> programs, int runs)
+{
+    for (int i = 0; i < kWarmUpRuns + runs; ++i) {
+        for (Program *program : programs) {
+            const std::optional<Run> run =
+                timeOne(watch, program->path, surroundings.environment.data(), surroundings.work / "output.log");
+            if (!run)
+                return false;
+            if (i >= kWarmUpRuns)
+                program->runs.push_back(*run);
+        }
+    }
+    return true;
+}
+
+void printTables(const Program &bare, const Program &launcher, int runs)
+{
+    std::printf("Start to the window being mapped on the X server, %d runs of each in turn "
+                "(after %d not counted); CPU time and peak RSS after the first paint:\n\n",
+                runs, kWarmUpRuns);
+    std::printf("| program | to the window mapped, median (min–max) | CPU time, median | peak RSS, median |\n");
+    std::printf("| --- | ---: | ---: | ---: |\n");
+    for (const Program *program : {&bare, &launcher}) {
+        const std::vector<double> ms = field(program->runs, &Run::ms);
+        std::printf("| %s | %.1f ms (%.1f–%.1f) | %.0f ms | %.1f MiB |\n", program->label, median(ms),
+                    *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
+                    median(field(program->runs, &Run::cpuMs)), median(field(program->runs, &Run::peakMiB)));
+    }
+    const double bareMs = median(field(bare.runs, &Run::ms));
+    const double launcherMs = median(field(launcher.runs, &Run::ms));
+    std::printf("\n| case | measure | result | target |\n| --- | --- | ---: | ---: |\n");
+    std::printf("| empty `Roms` | time to the window mapped ÷ bare Qt window | %.1f ms ÷ %.1f ms = %.2f× | ≤ 1.3× |\n",
+                launcherMs, bareMs, launcherMs / bareMs);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -213,64 +282,11 @@ int main(int argc, char **argv)
                      std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
         return 1;
     }
-
-    char pattern[] = "/tmp/zoot-map-time-XXXXXX";
-    if (!::mkdtemp(pattern)) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path work(pattern);
-    const fs::path app = work / "app";
-    fs::create_directories(app / "Roms");
-    fs::create_directories(work / "config");
-    fs::copy_file(programs[1], app / "ZOOTfront");
-
-    // The same surroundings for both: the X platform, the temporary settings folder.
-    std::vector<std::string> variables;
-    for (char **variable = environ; *variable; ++variable) {
-        if (std::strncmp(*variable, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*variable, "XDG_CONFIG_HOME=", 16) != 0)
-            variables.emplace_back(*variable);
-    }
-    variables.push_back("QT_QPA_PLATFORM=xcb");
-    variables.push_back("XDG_CONFIG_HOME=" + (work / "config").string());
-    std::vector<char *> environment;
-    for (std::string &variable : variables)
-        environment.push_back(variable.data());
-    environment.push_back(nullptr);
-
+    const Surroundings surroundings(programs[1]);
     Program bare{"bare Qt window, same size and caption", programs[0], {}};
-    Program launcher{"ZOOTfront, empty `Roms`", (app / "ZOOTfront").string(), {}};
-    int status = 0;
-    for (int i = 0; i < kWarmUpRuns + runs && status == 0; ++i) {
-        for (Program *program : {&bare, &launcher}) {
-            const std::optional<Run> run = timeOne(watch, program->path, environment.data(), work / "output.log");
-            if (!run) {
-                status = 1;
-                break;
-            }
-            if (i >= kWarmUpRuns)
-                program->runs.push_back(*run);
-        }
-    }
-    fs::remove_all(work);
-    if (status != 0)
-        return status;
-
-    std::printf("Start to the window being mapped on the X server, %d runs of each in turn "
-                "(after %d not counted); CPU time and peak RSS after the first paint:\n\n",
-                runs, kWarmUpRuns);
-    std::printf("| program | to the window mapped, median (min–max) | CPU time, median | peak RSS, median |\n");
-    std::printf("| --- | ---: | ---: | ---: |\n");
-    for (const Program *program : {&bare, &launcher}) {
-        const std::vector<double> ms = field(program->runs, &Run::ms);
-        std::printf("| %s | %.1f ms (%.1f–%.1f) | %.0f ms | %.1f MiB |\n", program->label, median(ms),
-                    *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
-                    median(field(program->runs, &Run::cpuMs)), median(field(program->runs, &Run::peakMiB)));
-    }
-    const double bareMs = median(field(bare.runs, &Run::ms));
-    const double launcherMs = median(field(launcher.runs, &Run::ms));
-    std::printf("\n| case | measure | result | target |\n| --- | --- | ---: | ---: |\n");
-    std::printf("| empty `Roms` | time to the window mapped ÷ bare Qt window | %.1f ms ÷ %.1f ms = %.2f× | ≤ 1.3× |\n",
-                launcherMs, bareMs, launcherMs / bareMs);
+    Program launcher{"ZOOTfront, empty `Roms`", surroundings.launcher, {}};
+    if (!runInTurn(watch, surroundings, {&bare, &launcher}, runs))
+        return 1;
+    printTables(bare, launcher, runs);
     return 0;
 }

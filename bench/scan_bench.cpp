@@ -274,6 +274,95 @@ QString operationsPerImage(const SlowMount &mount, int images, const std::functi
 
 } // namespace
 
+// Where a run keeps its folders and settings.
+struct Work {
+    QTemporaryDir dir;
+    QString settings = dir.filePath(QStringLiteral("settings/ZOOTfront.conf"));
+    QString empty = dir.filePath(QStringLiteral("empty"));
+    QString folder(int images) const { return dir.filePath(QStringLiteral("app-%1").arg(images)); }
+};
+
+// Warm page cache: the floors and the start-up, by collection size.
+void warmTable(const Work &work)
+{
+    out << "Warm page cache\n";
+    out << "| images | floor, 1 thread | floor, 32 threads | start-up minus empty (÷ 1-thread floor) | peak RSS |\n";
+    out << "| ---: | ---: | ---: | ---: | ---: |\n";
+    for (int count : {1000, 10000, 100000}) {
+        const QString folder = work.folder(count);
+        zoot::bench::makeBenchFolder(folder, count);
+        const QString roms = folder + QStringLiteral("/Roms");
+        floorPass(roms, 1); // warm the caches
+        startupMs(folder, work.settings);
+        std::vector<double> floor1, floor32, emptyStartup, startup;
+        for (int run = 0; run < (count < 100000 ? 9 : 5); ++run) {
+            floor1.push_back(timedMs([&] { floorPass(roms, 1); }));
+            floor32.push_back(timedMs([&] { floorPass(roms, 32); }));
+            emptyStartup.push_back(startupMs(work.empty, work.settings));
+            startup.push_back(startupMs(folder, work.settings));
+        }
+        const double net = median(startup) - median(emptyStartup);
+        out << QStringLiteral("| %1 | %2 ms | %3 ms | %4 ms (%5x) | %6 MiB |\n")
+                   .arg(number(count), number(median(floor1), 1), number(median(floor32), 1), number(net, 1),
+                        number(net / median(floor1), 2), number(peakRssMiB(folder), 1));
+        out.flush();
+    }
+}
+
+// The longest the event loop waits while 100,000 images are scanned.
+void stallLine(const Work &work)
+{
+    zoot::QtPlatform platform(work.folder(100000), work.settings);
+    zoot::MainForm window(platform, messages);
+    const qint64 atStartup = longestStallMs([&] {
+        window.load();
+        window.show();
+    });
+    QWidget *viewport = window.List1->viewport();
+    const qint64 atRescan = longestStallMs([&] {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+    });
+    out << "\nLongest event-loop stall, 100,000 images: start-up " << atStartup << " ms, rescan " << atRescan << " ms ("
+        << window.List1->count() << " lines)\n";
+    out.flush();
+}
+
+void coldLine(const Work &work)
+{
+    const QString folder = work.folder(10000);
+    out << "\nCold page cache, 10,000 images: ";
+    if (!dropCaches()) {
+        out << "skipped: dropping the page cache needs root.\n";
+    } else {
+        const double floor32 = medianMs(3, [&] { floorPass(folder + QStringLiteral("/Roms"), 32); }, dropCaches);
+        const double startup = medianMs(3, [&] { startupMs(folder, work.settings); }, dropCaches);
+        const double emptyCold = medianMs(3, [&] { startupMs(work.empty, work.settings); }, dropCaches);
+        out << "start-up minus empty / 32-thread floor: " << ratio(startup - emptyCold, floor32) << "\n";
+    }
+    out.flush();
+}
+
+void latencyLines(const Work &work)
+{
+    out << "\n+1 ms per file-system operation, 10,000 images: ";
+    out.flush();
+    const QString mountPoint = work.dir.filePath(QStringLiteral("slow"));
+    SlowMount mount(work.folder(10000), mountPoint);
+    if (!mount.problem().isEmpty()) {
+        out << "skipped: " << mount.problem() << ".\n";
+        return;
+    }
+    const QString roms = mountPoint + QStringLiteral("/Roms");
+    const double floor32 = medianMs(3, [&] { floorPass(roms, 32); });
+    const double startup = medianMs(3, [&] { startupMs(mountPoint, work.settings); });
+    out << "time to the main window / 32-thread floor: " << ratio(startup, floor32) << "\n";
+    out << "  operations per image, floor:    " << operationsPerImage(mount, 10000, [&] { floorPass(roms, 32); }) << "\n";
+    out << "  operations per image, start-up: "
+        << operationsPerImage(mount, 10000, [&] { startupMs(mountPoint, work.settings); }) << "\n";
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -281,89 +370,15 @@ int main(int argc, char **argv)
     if (args.size() == 2 && args.first() == u"--startup")
         return startupChild(args.at(1));
 
-    QTemporaryDir work;
-    const QString settings = work.filePath(QStringLiteral("settings/ZOOTfront.conf"));
-    const QString empty = work.filePath(QStringLiteral("empty"));
-    zoot::bench::makeBenchFolder(empty, 0);
-    startupMs(empty, settings); // the first start-up loads fonts and plugins
-
+    const Work work;
+    zoot::bench::makeBenchFolder(work.empty, 0);
+    startupMs(work.empty, work.settings); // the first start-up loads fonts and plugins
     out << "Header-only images. Warm: the median of 9 runs (5 at 100,000), each run timing the floors, an\n"
            "empty start-up and the start-up in turn, so that the machine's drift touches all alike;\n"
            "cold and latency: the median of 3.\n\n";
-
-    out << "Warm page cache\n";
-    out << "| images | floor, 1 thread | floor, 32 threads | start-up minus empty (÷ 1-thread floor) | peak RSS |\n";
-    out << "| ---: | ---: | ---: | ---: | ---: |\n";
-    QString folder100k;
-    for (int count : {1000, 10000, 100000}) {
-        const QString folder = work.filePath(QStringLiteral("app-%1").arg(count));
-        zoot::bench::makeBenchFolder(folder, count);
-        const QString roms = folder + QStringLiteral("/Roms");
-        floorPass(roms, 1); // warm the caches
-        startupMs(folder, settings);
-        std::vector<double> floor1, floor32, emptyStartup, startup;
-        for (int run = 0; run < (count < 100000 ? 9 : 5); ++run) {
-            floor1.push_back(timedMs([&] { floorPass(roms, 1); }));
-            floor32.push_back(timedMs([&] { floorPass(roms, 32); }));
-            emptyStartup.push_back(startupMs(empty, settings));
-            startup.push_back(startupMs(folder, settings));
-        }
-        const double net = median(startup) - median(emptyStartup);
-        out << QStringLiteral("| %1 | %2 ms | %3 ms | %4 ms (%5x) | %6 MiB |\n")
-                   .arg(number(count), number(median(floor1), 1), number(median(floor32), 1), number(net, 1),
-                        number(net / median(floor1), 2), number(peakRssMiB(folder), 1));
-        out.flush();
-        if (count == 100000)
-            folder100k = folder;
-    }
-
-    {
-        zoot::QtPlatform platform(folder100k, settings);
-        zoot::MainForm window(platform, messages);
-        const qint64 atStartup = longestStallMs([&] {
-            window.load();
-            window.show();
-        });
-        QWidget *viewport = window.List1->viewport();
-        const qint64 atRescan = longestStallMs([&] {
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)),
-                              Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-            QApplication::sendEvent(viewport, &press);
-        });
-        out << "\nLongest event-loop stall, 100,000 images: start-up " << atStartup << " ms, rescan " << atRescan
-            << " ms (" << window.List1->count() << " lines)\n";
-        out.flush();
-    }
-
-    const QString folder10k = work.filePath(QStringLiteral("app-10000"));
-    out << "\nCold page cache, 10,000 images: ";
-    if (!dropCaches()) {
-        out << "skipped: dropping the page cache needs root.\n";
-    } else {
-        const double floor32 = medianMs(3, [&] { floorPass(folder10k + QStringLiteral("/Roms"), 32); }, dropCaches);
-        const double startup = medianMs(3, [&] { startupMs(folder10k, settings); }, dropCaches);
-        const double emptyCold = medianMs(3, [&] { startupMs(empty, settings); }, dropCaches);
-        out << "start-up minus empty / 32-thread floor: " << ratio(startup - emptyCold, floor32) << "\n";
-    }
-    out.flush();
-
-    out << "\n+1 ms per file-system operation, 10,000 images: ";
-    out.flush();
-    {
-        const QString mountPoint = work.filePath(QStringLiteral("slow"));
-        SlowMount mount(folder10k, mountPoint);
-        if (!mount.problem().isEmpty()) {
-            out << "skipped: " << mount.problem() << ".\n";
-        } else {
-            const QString roms = mountPoint + QStringLiteral("/Roms");
-            const double floor32 = medianMs(3, [&] { floorPass(roms, 32); });
-            const double startup = medianMs(3, [&] { startupMs(mountPoint, settings); });
-            out << "time to the main window / 32-thread floor: " << ratio(startup, floor32) << "\n";
-            out << "  operations per image, floor:    "
-                << operationsPerImage(mount, 10000, [&] { floorPass(roms, 32); }) << "\n";
-            out << "  operations per image, start-up: "
-                << operationsPerImage(mount, 10000, [&] { startupMs(mountPoint, settings); }) << "\n";
-        }
-    }
+    warmTable(work);
+    stallLine(work);
+    coldLine(work);
+    latencyLines(work);
     return 0;
 }

@@ -149,8 +149,9 @@ QStringList pictureNames(const Platform &platform, const QString &applicationFol
     return names;
 }
 
-// The lister: opens the Roms folder, starts the first reader, lists the
-// images, then the pictures when there are images.
+// The lister: opens the Roms folder, lists the images, starting the first
+// reader with the first of them, then lists the pictures when there are
+// images.
 void listImages(const std::shared_ptr<ScanState> &scan, const Platform &platform, const QString &applicationFolder,
                 int readsInFlight)
 {
@@ -158,10 +159,14 @@ void listImages(const std::shared_ptr<ScanState> &scan, const Platform &platform
     std::optional<QStringList> pictures;
     try {
         scan->roms = platform.openFolder(joinPath(applicationFolder, kRomsFolder));
-        startReader(scan, readFirst, readsInFlight);
-        scan->roms->list(kImageExtensions, [&scan](Folder::Batch &&batch) {
+        // The first reader starts with the first images: an empty folder
+        // starts none.
+        bool reading = false;
+        scan->roms->list(kImageExtensions, [&](Folder::Batch &&batch) {
             scan->progress.addFound(batch.size());
             scan->images.publish(std::move(batch));
+            if (!std::exchange(reading, true))
+                startReader(scan, readFirst, readsInFlight);
         });
     } catch (...) {
         failure = std::current_exception();

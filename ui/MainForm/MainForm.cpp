@@ -75,11 +75,11 @@ QString MainForm::failureReport(const QString &description, const QString &step)
     return QStringLiteral("%1 in %2 (%3)").arg(description, m_platform.applicationTitle(), step);
 }
 
-void MainForm::load()
+void MainForm::load(std::unique_ptr<RomsScan> started)
 {
     QStringList report;
     try {
-        showCatalogue(scanWithProgress(m_platform, this));
+        showCatalogue(scanWithProgress(m_platform, this, std::move(started)));
     } catch (const ZootError &error) {
         // Without a Roms folder the window still comes up usable, and the
         // options are still restored below, so a later launch cannot write

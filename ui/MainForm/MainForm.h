@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -36,9 +38,10 @@ class MainForm : public QWidget {
 public:
     MainForm(Platform &platform, Messages &messages, QWidget *parent = nullptr);
 
-    // The start-up sequence: scan, select the first game, restore the options.
-    // Failures are gathered into one report.
-    void load();
+    // The start-up sequence: scan (or finish a scan started before the window
+    // was built), select the first game, restore the options. Failures are
+    // gathered into one report.
+    void load(std::unique_ptr<RomsScan> started = nullptr);
 
     // The controls, under their design names.
     QGroupBox *Frame1 = nullptr;

@@ -131,10 +131,11 @@ private:
 
 } // namespace
 
-Catalogue scanWithProgress(const Platform &platform, QWidget *owner)
+Catalogue scanWithProgress(const Platform &platform, QWidget *owner, std::unique_ptr<RomsScan> started)
 {
     QEventLoop loop; // made first: it outlives the scan's call to quit it
-    RomsScan scan(platform);
+    const std::unique_ptr<RomsScan> owned = started ? std::move(started) : std::make_unique<RomsScan>(platform);
+    RomsScan &scan = *owned;
     InputHold hold(scan);
     ProgressWindow window(scan, owner, hold, platform.applicationTitle());
     scan.onFinished([&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection); });

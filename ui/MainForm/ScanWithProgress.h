@@ -3,6 +3,8 @@
 
 #include "catalogue/ScanRoms.h"
 
+#include <memory>
+
 class QWidget;
 
 namespace zoot {
@@ -16,6 +18,7 @@ class Platform;
 // lists the images not read yet by their file names. Until the scan ends,
 // input to the program's other windows is held back; a request to close one
 // cancels the scan and closes it afterwards. Rethrows what the scan throws.
-Catalogue scanWithProgress(const Platform &platform, QWidget *owner);
+// A scan already started (at program start, say) may be handed in.
+Catalogue scanWithProgress(const Platform &platform, QWidget *owner, std::unique_ptr<RomsScan> started = nullptr);
 
 } // namespace zoot
