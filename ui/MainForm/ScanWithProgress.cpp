@@ -9,12 +9,15 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QLocale>
-#include <QProgressDialog>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QThread>
 #include <QTimer>
 
 #include <climits>
+#include <exception>
 #include <memory>
+#include <optional>
 
 namespace zoot {
 
@@ -22,6 +25,33 @@ namespace {
 
 constexpr int kQuietMs = 500; // a scan shorter than this shows no window
 constexpr int kUpdateMs = 50;
+// Below this many images the lines are sorted at once: it takes less than a
+// millisecond. More are sorted on a thread while the event loop goes on.
+constexpr qsizetype kSortAsideFrom = 2000;
+
+// The scan's catalogue; a large one is gathered and sorted off this thread
+// while loop runs, input still held.
+Catalogue resultOf(RomsScan &scan, QEventLoop &loop)
+{
+    if (scan.progress().found() < kSortAsideFrom)
+        return scan.result();
+    std::optional<Catalogue> result;
+    std::exception_ptr failure;
+    const std::unique_ptr<QThread> sorter(QThread::create([&] {
+        try {
+            result = scan.result();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
+    QObject::connect(sorter.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    sorter->start();
+    loop.exec();
+    sorter->wait();
+    if (failure)
+        std::rethrow_exception(failure);
+    return std::move(*result);
+}
 
 // Holds back user input to every window but the progress window while a
 // scan runs, so nothing can start a second scan or a launch on the old list.
@@ -149,7 +179,8 @@ Catalogue scanWithProgress(const Platform &platform, QWidget *owner, std::unique
     });
     ticks.start(kUpdateMs);
     loop.exec();
-    return scan.result();
+    ticks.stop();
+    return resultOf(scan, loop);
 }
 
 } // namespace zoot
