@@ -17,6 +17,9 @@ inline const QString kRomsFolder = QStringLiteral("Roms");
 struct CatalogueEntry {
     QString line;         // as shown: bytes that are not UTF-8 read as U+FFFD
     QString relativePath; // "Roms/<name>" with the name's exact bytes; "" for none
+    // False for an image whose header a cancelled scan did not read: its read
+    // may be stuck, so it is not read again until the next scan.
+    bool headerRead = true;
 
     bool operator==(const CatalogueEntry &) const = default;
 };

@@ -240,8 +240,10 @@ Catalogue RomsScan::result()
     catalogue.games.reserve(images.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
         Image &image = images.at(i);
-        if (!image.read.load(std::memory_order_acquire)) // cancelled before its turn, or still being read
+        if (!image.read.load(std::memory_order_acquire)) { // cancelled before its turn, or still being read
             catalogue.games.append(catalogueEntry({}, image.file.name));
+            catalogue.games.last().headerRead = false;
+        }
         else if (image.outcome == Outcome::Listed)
             catalogue.games.append(std::move(image.entry));
     }

@@ -128,13 +128,16 @@ private slots:
             QCOMPARE(values.value(keyOf(i)), kAwkwardTexts.at(i));
 
         AppFolder ours;
+        const mode_t umask = ::umask(022);
         QtPlatform writer(ours.path(), ours.settingsFile());
         SettingValues written;
         for (qsizetype i = 0; i < kAwkwardTexts.size(); ++i)
             written.append({keyOf(i), kAwkwardTexts.at(i)});
         save(writer, written);
+        ::umask(umask);
         for (qsizetype i = 0; i < kAwkwardTexts.size(); ++i)
             QCOMPARE(ours.savedOption(keyOf(i)), kAwkwardTexts.at(i));
+        QCOMPARE(QFileInfo(ours.settingsFile()).permissions() & 0x0777, QFileDevice::Permissions(0x0644)); // a new file: as the umask says
     }
 
     // Hand-written texts read as QSettings reads them.

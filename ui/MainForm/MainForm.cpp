@@ -124,23 +124,24 @@ void MainForm::showSelectedGame()
 {
     if (List1->selectedRow() < 0)
         return;
-    const QString relative = List1->selectedEntry().relativePath;
-    const QString path = joinPath(m_platform.applicationFolder(), relative);
+    const CatalogueEntry entry = List1->selectedEntry();
+    const QString path = joinPath(m_platform.applicationFolder(), entry.relativePath);
     // A line that names no readable image (the placeholder, a file gone since
-    // the scan, a short file) shows neither flag.
+    // the scan, a short file) shows neither flag; nor does an image whose read
+    // a cancelled scan left stuck, which is not read again on the GUI thread.
     bool colour = false;
     bool super = false;
     try {
-        colour = ColourProbe(m_platform, path) == QLatin1String("CGB");
+        colour = entry.headerRead && ColourProbe(m_platform, path) == QLatin1String("CGB");
     } catch (const ZootError &) {
     }
     try {
-        super = SuperProbe(m_platform, path) == QLatin1String("SGB");
+        super = entry.headerRead && SuperProbe(m_platform, path) == QLatin1String("SGB");
     } catch (const ZootError &) {
     }
     StatusBar1->panel(kCgbPanel)->setEnabled(colour);
     StatusBar1->panel(kSgbPanel)->setEnabled(super);
-    StatusBar1->panel(kFilenamePanel)->setText(readableText(relative));
+    StatusBar1->panel(kFilenamePanel)->setText(readableText(entry.relativePath));
 }
 
 void MainForm::updateSoundControls()
