@@ -207,12 +207,6 @@ void RomsScan::cancel()
     m_state->images.stopReaders();
 }
 
-bool RomsScan::finished() const
-{
-    const std::lock_guard lock(m_state->mutex);
-    return m_state->finishedLocked();
-}
-
 void RomsScan::onFinished(std::function<void()> call)
 {
     std::unique_lock lock(m_state->mutex);

@@ -50,10 +50,8 @@ public:
     // whose header is not read by their file names.
     void cancel();
 
-    // Whether the folder is listed and every header read.
-    bool finished() const;
-    // Called once, from the scan's own threads, when it has finished; never
-    // after the scan is destroyed.
+    // Called once, from the scan's own threads, when the folder is listed and
+    // every header read; never after the scan is destroyed.
     void onFinished(std::function<void()> call);
     // Blocks until it has finished.
     void wait() const;

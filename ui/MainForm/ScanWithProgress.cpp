@@ -106,14 +106,15 @@ private:
 class ProgressWindow {
 public:
     ProgressWindow(RomsScan &scan, QWidget *owner, InputHold &hold, QString title)
-        : m_scan(scan), m_progress(scan.progress()), m_owner(owner), m_hold(hold), m_title(std::move(title))
+        : m_scan(scan), m_owner(owner), m_hold(hold), m_title(std::move(title))
     {
         m_clock.start();
     }
 
     void update()
     {
-        if (m_progress.cancelled())
+        const ScanProgress &progress = m_scan.progress();
+        if (progress.cancelled())
             return;
         if (!m_dialog) {
             if (m_clock.elapsed() < kQuietMs)
@@ -121,17 +122,17 @@ public:
             open();
         }
         const QLocale locale;
-        const qsizetype total = m_progress.total();
+        const qsizetype total = progress.total();
         if (total < 0) {
             m_dialog->setLabelText(QStringLiteral("Listing the Roms folder: %1 images found, %2 headers read")
-                                       .arg(locale.toString(m_progress.found()), locale.toString(m_progress.done())));
+                                       .arg(locale.toString(progress.found()), locale.toString(progress.done())));
             m_dialog->setRange(0, 0);
             return;
         }
         m_dialog->setLabelText(QStringLiteral("Reading cartridge headers: %1 of %2")
-                                   .arg(locale.toString(m_progress.done()), locale.toString(total)));
+                                   .arg(locale.toString(progress.done()), locale.toString(total)));
         m_dialog->setRange(0, int(std::min<qsizetype>(total, INT_MAX)));
-        m_dialog->setValue(int(std::min<qsizetype>(m_progress.done(), INT_MAX)));
+        m_dialog->setValue(int(std::min<qsizetype>(progress.done(), INT_MAX)));
     }
 
 private:
@@ -151,7 +152,6 @@ private:
     }
 
     RomsScan &m_scan;
-    const ScanProgress &m_progress;
     QWidget *m_owner;
     InputHold &m_hold;
     QString m_title;
