@@ -3,7 +3,8 @@
 # End to end: the real program under Xvfb in a temporary application folder,
 # a stand-in ZOOT first on PATH that records its arguments, "AdLib" and "Play"
 # pressed with real X pointer events; then the stand-in's arguments and the
-# saved settings file are checked.
+# saved settings file are checked, and that the launcher is still open with
+# nothing in its log from the sanitizers (when built with them).
 # The window must carry its icon on the X server.
 # Usage: e2e_play.sh BUILD_DIR. Exit 77 (skipped) when Xvfb, xdotool or xprop is missing.
 set -euo pipefail
@@ -52,7 +53,8 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_CONFIG_HOME="$work/config"
 export ZOOT_E2E_ARGS="$work/args"
 PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$app/ZOOTfront" >"$work/program.log" 2>&1 &
-pids+=($!)
+launcher=$!
+pids+=($launcher)
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "brindle's ZOOTfront" | head -n1) \
   || fail "the launcher window did not appear: $(cat "$work/program.log")"
@@ -85,4 +87,10 @@ for line in "[Options]" "SoundOption=1" "CgbOption=0" "ResCombo=0" "VolumeSlider
   grep -qxF "$line" "$conf" || fail "the settings file lacks '$line':
 $(cat "$conf")"
 done
+# Under the sanitizers a finding ends the program and is written to its log;
+# a second lets what the launch set off run.
+sleep 1
+! grep -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$work/program.log" \
+  || fail "the sanitizers found a fault: $(cat "$work/program.log")"
+kill -0 "$launcher" 2>/dev/null || fail "the launcher did not stay open after the launch: $(cat "$work/program.log")"
 echo "PASS: the emulator got the chosen game and options, and the settings were saved"
