@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtPlatform.h"
 #include "platform/Version.h"
-#include "ui/Look/DesignFonts.h"
 #include "ui/MainForm/MainForm.h"
 #include "ui/MainForm/Messages.h"
 
@@ -83,7 +82,6 @@ int main(int argc, char **argv)
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
 
-    zoot::DesignFontsAhead fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kTitle);
     QApplication::setOrganizationName(kTitle);
@@ -92,7 +90,6 @@ int main(int argc, char **argv)
     // The Roms folder is read while the window is built.
     auto scan = std::make_unique<zoot::RomsScan>(platform);
     zoot::ModalMessages messages(platform.applicationTitle());
-    fonts.wait();
     zoot::MainForm window(platform, messages);
     window.load(std::move(scan));
     window.show();

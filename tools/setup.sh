@@ -9,13 +9,11 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$top/build}
 shift || true
 
-# libfontconfig-dev: the font configuration the program reads ahead (Qt's own
-# on Linux; qt6-base-dev brings it too). fonts-wine: Tahoma-metric faces for
-# the windows' captions; x11-utils (xprop), desktop-file-utils and
-# libglib2.0-bin (gio, which launches the installed menu entry the way
-# GLib-based menus do), and locales (the order of the games list is tested in
-# a real locale, en_US.UTF-8): for the tests.
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-dejavu-core fonts-wine xvfb xauth xdotool x11-utils desktop-file-utils libglib2.0-bin
+# fonts-wine: Tahoma-metric faces for the windows' captions; x11-utils (xprop),
+# desktop-file-utils and libglib2.0-bin (gio, which launches the installed menu
+# entry the way GLib-based menus do), and locales (the order of the games list
+# is tested in a real locale, en_US.UTF-8): for the tests.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-wine xvfb xauth xdotool x11-utils desktop-file-utils libglib2.0-bin
   locales ${ZOOT_EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do

@@ -2,7 +2,7 @@
 #include "ui/Look/CaptionFit.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -104,15 +104,12 @@ void fitCaptions(QWidget *window)
 {
     QList<QWidget *> captioned;
     bool designFace = true;
-    // Asked of the font database, not of each font: resolving a font loads
-    // its face, which can wait for the first paint.
-    const QStringList installed = QFontDatabase::families();
     for (QWidget *control : window->findChildren<QWidget *>()) {
         const std::optional<Caption> caption = captionOf(control);
         if (!caption || caption->text.isEmpty())
             continue;
         captioned.append(control);
-        designFace = designFace && installed.contains(control->font().family(), Qt::CaseInsensitive);
+        designFace = designFace && QFontInfo(control->font()).family() == control->font().family();
     }
     if (designFace) // the captions were made to fit it
         return;

@@ -3,8 +3,6 @@
 
 #include <QFont>
 
-#include <thread>
-
 namespace zoot {
 
 // The fonts the windows are designed in. "Tahoma" is used where it is
@@ -17,20 +15,5 @@ QFont boldLabelFont(); // "Tahoma" 7.8 bold: the About window's lines
 QFont buttonFont();    // "Tahoma" 10.2 bold: the main push buttons
 QFont listFont();      // "Tahoma" 7.2: the drop-down lists
 QFont gamesListFont(); // "Courier" 9.6: the games list
-
-// Reads the system's font configuration, and adds Wine's Tahoma faces to it
-// where no "Tahoma" is installed, on a thread of its own: reading it is most
-// of what the first text costs, and it can overlap the connection to the
-// window system. Start it before the application object; wait() before any
-// font is used, since Qt then reads and changes the same configuration
-// without a lock. The fonts above work without it, only later.
-class DesignFontsAhead {
-public:
-    DesignFontsAhead();
-    void wait();
-
-private:
-    std::jthread m_thread;
-};
 
 } // namespace zoot
