@@ -7,6 +7,7 @@
 
 #include <QLockFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
